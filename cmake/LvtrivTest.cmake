@@ -1,0 +1,13 @@
+# lvtriv_add_test(name source...): one QtTest executable registered with CTest.
+# Every test runs headless on the offscreen platform with a runtime folder of its own.
+function(lvtriv_add_test name)
+  add_executable(${name} ${ARGN})
+  target_link_libraries(${name} PRIVATE lvtriv_core lvtriv_testsupport Qt6::Test)
+  add_test(NAME ${name} COMMAND ${name})
+  set(runtime "${CMAKE_CURRENT_BINARY_DIR}/runtime-${name}")
+  file(MAKE_DIRECTORY "${runtime}")
+  file(CHMOD "${runtime}" DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+  set_tests_properties(${name} PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XDG_RUNTIME_DIR=${runtime};LC_ALL=C.UTF-8"
+    TIMEOUT 120)
+endfunction()

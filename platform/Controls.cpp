@@ -1,0 +1,94 @@
+#include "platform/Controls.h"
+
+#include "platform/PushButton.h"
+#include "platform/Twips.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+
+namespace controls {
+
+QLabel *label(QWidget *parent, const char *name, const QString &text, int left, int top,
+              int width, int height, Qt::Alignment alignment)
+{
+    auto *made = new QLabel(parent);
+    made->setObjectName(name);
+    made->setTextFormat(Qt::PlainText);
+    made->setWordWrap(true);
+    made->setAlignment(alignment);
+    made->setText(text);
+    made->setGeometry(twips::rect(left, top, width, height));
+    return made;
+}
+
+PushButton *button(QWidget *parent, const char *name, const QString &text, int left, int top,
+                   int width, int height)
+{
+    auto *made = new PushButton(text, parent);
+    made->setObjectName(name);
+    made->setGeometry(twips::rect(left, top, width, height));
+    return made;
+}
+
+QLineEdit *textBox(QWidget *parent, const char *name, int left, int top, int width, int height)
+{
+    auto *made = new QLineEdit(parent);
+    made->setObjectName(name);
+    made->setGeometry(twips::rect(left, top, width, height));
+    return made;
+}
+
+QLabel *picture(QWidget *parent, const char *name, const QString &resource, int left, int top)
+{
+    auto *made = new QLabel(parent);
+    made->setObjectName(name);
+    const QPixmap pixmap(resource);
+    made->setPixmap(pixmap);
+    made->setGeometry(QRect(twips::point(left, top), pixmap.size()));
+    return made;
+}
+
+QWidget *rule(QWidget *parent, const char *name, int left, int top, int right)
+{
+    auto *made = new QFrame(parent);
+    made->setObjectName(name);
+    made->setFrameShape(QFrame::NoFrame);
+    made->setAutoFillBackground(true);
+    QPalette palette = made->palette();
+    palette.setColor(QPalette::Window, palette.color(QPalette::WindowText));
+    made->setPalette(palette);
+    const QPoint start = twips::point(left, top);
+    made->setGeometry(start.x(), start.y(), twips::toPixels(right) - start.x(), 1);
+    return made;
+}
+
+QFont sansFont(qreal pointSize, bool bold)
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+QFont serifFont(qreal pointSize, bool bold)
+{
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setStyleHint(QFont::Serif);
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+void tabOrder(std::initializer_list<QWidget *> order)
+{
+    QWidget *previous = nullptr;
+    for (QWidget *control : order) {
+        if (previous)
+            QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
+} // namespace controls

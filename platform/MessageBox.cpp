@@ -1,0 +1,30 @@
+#include "platform/MessageBox.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+
+namespace {
+MessageBox::Handler &handler()
+{
+    static MessageBox::Handler instance;
+    return instance;
+}
+} // namespace
+
+void MessageBox::show(const QString &prompt, const QString &title)
+{
+    const QString shownTitle = title.isEmpty() ? QCoreApplication::applicationName() : title;
+    if (handler()) {
+        handler()(prompt, shownTitle);
+        return;
+    }
+    QMessageBox box(QMessageBox::NoIcon, shownTitle, prompt, QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+void MessageBox::setHandler(Handler replacement)
+{
+    handler() = std::move(replacement);
+}

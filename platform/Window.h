@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QPointer>
+#include <QSize>
+#include <QWidget>
+
+#include <functional>
+#include <utility>
+
+// What a window's close box does to it.
+enum class CloseBox {
+    Destroys, // the next use makes the window afresh and runs its load step again
+    Hides,    // the window and everything in it is kept for the next show
+};
+
+namespace window {
+
+// Shows a window modeless, or brings it to the front when it is visible already.
+void showModeless(QWidget *window);
+
+// Moves a window so that it stands in the middle of the screen it is on.
+void centre(QWidget *window);
+
+// Makes `window` a fixed dialog whose client area is `client` pixels:
+// title bar with a close box, no minimize or maximize box, not in the task bar.
+void makeFixedDialog(QWidget *window, QSize client);
+
+// Calls `forget` and schedules the window's deletion when its close box is used.
+void destroyOnCloseBox(QWidget *window, std::function<void()> forget);
+
+} // namespace window
+
+// One named window of the program: it exists at most once, is made on first
+// use (its constructor is its load step), can be hidden and shown again with
+// its contents, and goes away with its close box unless it only hides.
+template <class W>
+class Window
+{
+public:
+    explicit Window(std::function<W *()> make, CloseBox closeBox = CloseBox::Destroys)
+        : m_make(std::move(make)), m_closeBox(closeBox)
+    {
+    }
+    Window(const Window &) = delete;
+    Window &operator=(const Window &) = delete;
+    ~Window() { delete m_widget.data(); }
+
+    // The window, made now if it does not exist (it stays hidden until shown).
+    W *get()
+    {
+        if (!m_widget) {
+            W *made = m_make();
+            m_widget = made;
+            if (m_closeBox == CloseBox::Destroys)
+                window::destroyOnCloseBox(made, [this] { m_widget.clear(); });
+        }
+        return m_widget.data();
+    }
+
+    // The window if it exists, without making it.
+    W *peek() const { return m_widget.data(); }
+
+    W *show()
+    {
+        W *shown = get();
+        window::showModeless(shown);
+        return shown;
+    }
+
+    void hide()
+    {
+        if (m_widget)
+            m_widget->hide();
+    }
+
+private:
+    std::function<W *()> m_make;
+    CloseBox m_closeBox;
+    QPointer<W> m_widget;
+};

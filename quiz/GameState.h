@@ -1,0 +1,20 @@
+#pragma once
+
+#include <array>
+
+// One attempted flag per question (q1done ... q14done). They belong to the
+// main window's object rather than to its on-screen part, so they outlive its
+// close box; only the main window's load step clears them.
+class AttemptedFlags
+{
+public:
+    static constexpr int kQuestions = 14;
+
+    // `question` runs from 1 to 14.
+    bool isSet(int question) const { return m_done.at(question - 1); }
+    void set(int question) { m_done.at(question - 1) = true; }
+    void clearAll() { m_done.fill(false); }
+
+private:
+    std::array<bool, kQuestions> m_done{};
+};

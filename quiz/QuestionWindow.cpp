@@ -1,0 +1,75 @@
+#include "quiz/QuestionWindow.h"
+
+#include "platform/Controls.h"
+#include "platform/MessageBox.h"
+#include "platform/PushButton.h"
+#include "platform/Twips.h"
+#include "platform/Window.h"
+#include "quiz/Score.h"
+#include "quiz/ScoreWindow.h"
+#include "shell/Program.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+#include <map>
+
+QuestionWindow::QuestionWindow(const questions::Question &question, Program &program)
+    : m_question(question), m_program(program)
+{
+    if (question.attemptedWhenOpened)
+        m_program.attempted.set(question.number);
+
+    setObjectName(QStringLiteral("Form%1").arg(question.number));
+    setWindowTitle(QStringLiteral("Question %1").arg(question.number));
+    window::makeFixedDialog(this, twips::size(question.clientWidth, question.clientHeight));
+
+    std::map<QString, QString> texts;
+    for (const questions::Text &text : question.texts) {
+        const questions::Rect &r = text.rect;
+        controls::label(this, text.name, text.text, r.left, r.top, r.width, r.height, text.alignment);
+        texts[text.name] = text.text;
+    }
+
+    // Tab order and the first focus follow the designed tab indexes.
+    std::map<int, QWidget *> byTabIndex;
+    for (const questions::AnswerBox &answer : question.boxes) {
+        const questions::Rect &r = answer.rect;
+        QLineEdit *box = controls::textBox(this, answer.name, r.left, r.top, r.width, r.height);
+        box->setAccessibleName(texts[answer.labelName]);
+        m_boxes.push_back(box);
+        byTabIndex[answer.tabIndex] = box;
+    }
+    const questions::Rect &d = question.done;
+    PushButton *donebutton = controls::button(this, "donebutton", "DONE", d.left, d.top, d.width, d.height);
+    byTabIndex[question.doneTabIndex] = donebutton;
+    connect(donebutton, &QPushButton::clicked, this, &QuestionWindow::donebutton_Click);
+
+    QWidget *previous = nullptr;
+    for (const auto &[index, control] : byTabIndex) {
+        if (previous)
+            QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
+    byTabIndex.begin()->second->setFocus();
+    window::centre(this);
+}
+
+void QuestionWindow::donebutton_Click()
+{
+    ScoreWindow *scorecard = m_program.scorecard.get();
+    const double current = scorecard->score();
+
+    QStringList answers;
+    for (const QLineEdit *box : m_boxes)
+        answers.append(box->text());
+
+    if (questions::judge(m_question, answers)) {
+        scorecard->setScoreText(score::text(current + 1));
+        MessageBox::show(m_question.rightMessage, "Message");
+    } else {
+        MessageBox::show(m_question.wrongMessage, "Message");
+    }
+    hide();
+    m_program.attempted.set(m_question.number);
+}

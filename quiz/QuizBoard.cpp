@@ -1,0 +1,85 @@
+#include "quiz/QuizBoard.h"
+
+#include "platform/Controls.h"
+#include "platform/MessageBox.h"
+#include "platform/PushButton.h"
+#include "platform/Twips.h"
+#include "quiz/QuestionWindow.h"
+#include "shell/MainWindow.h"
+#include "shell/Program.h"
+
+#include <QGroupBox>
+#include <QMenuBar>
+
+QuizBoard::QuizBoard(Program &program) : m_program(program)
+{
+    setObjectName("quiz");
+    setWindowTitle("The Quiz!");
+
+    auto *client = new QWidget;
+    client->setObjectName("client");
+    client->setAutoFillBackground(true);
+    QPalette white = client->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    client->setPalette(white);
+    setCentralWidget(client);
+
+    controls::picture(client, "Image1", ":/assets/quiz-board.jpg", 120, 240);
+    auto *frame = new QGroupBox("The questions", client);
+    frame->setObjectName("Frame1");
+    frame->setGeometry(twips::rect(3840, 240, 4935, 5655));
+
+    std::array<QWidget *, AttemptedFlags::kQuestions> buttons{};
+    for (int question = 1; question <= AttemptedFlags::kQuestions; ++question) {
+        const int column = (question - 1) / 7;
+        const int row = (question - 1) % 7;
+        const QByteArray name = "q" + QByteArray::number(question);
+        auto *button = controls::button(client, name.constData(), QStringLiteral("Question %1").arg(question),
+                                        column == 0 ? 4200 : 6480, 600 + row * 720, 1695, 615);
+        connect(button, &QPushButton::clicked, this, [this, question] { q_Click(question); });
+        buttons[question - 1] = button;
+    }
+    auto *donebutton = controls::button(client, "donebutton", "Click here when you have completed all the questions",
+                                        360, 3480, 2175, 855);
+    auto *backbutton = controls::button(client, "backbutton", "Back to Main Screen", 360, 4680, 2175, 735);
+    connect(donebutton, &QPushButton::clicked, this, &QuizBoard::donebutton_Click);
+    connect(backbutton, &QPushButton::clicked, this, &QuizBoard::backbutton_Click);
+
+    for (int i = 1; i < AttemptedFlags::kQuestions; ++i)
+        QWidget::setTabOrder(buttons[i - 1], buttons[i]);
+    controls::tabOrder({buttons.back(), backbutton, donebutton});
+    buttons.front()->setFocus();
+
+    QMenu *filemenu = menuBar()->addMenu("&File");
+    filemenu->setObjectName("filemenu");
+    QAction *file_back = filemenu->addAction("&Back", this, &QuizBoard::file_back_Click);
+    file_back->setObjectName("file_back");
+    file_back->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
+
+    resize(twips::size(9060, 6000) + QSize(0, menuBar()->sizeHint().height()));
+    window::centre(this);
+}
+
+void QuizBoard::q_Click(int question)
+{
+    if (m_program.attempted.isSet(question)) {
+        MessageBox::show("This question has already been attempted!", "Sorry");
+        return;
+    }
+    m_program.question(question).show();
+}
+
+void QuizBoard::donebutton_Click()
+{
+}
+
+void QuizBoard::backbutton_Click()
+{
+    hide();
+    m_program.main.show();
+}
+
+void QuizBoard::file_back_Click()
+{
+    hide();
+}

@@ -1,0 +1,33 @@
+#include "quiz/ScoreWindow.h"
+
+#include "platform/Controls.h"
+#include "platform/Twips.h"
+#include "platform/Window.h"
+#include "quiz/Score.h"
+
+#include <QLabel>
+
+ScoreWindow::ScoreWindow()
+{
+    setObjectName("scorecard");
+    setWindowTitle("Score Window");
+    window::makeFixedDialog(this, twips::size(5205, 3210));
+
+    const QFont big = controls::sansFont(18);
+    controls::label(this, "Label2", "Score:", 480, 240, 2295, 615)->setFont(big);
+    scorelabel = controls::label(this, "scorelabel", QString(), 1560, 1200, 2055, 735, Qt::AlignHCenter | Qt::AlignTop);
+    scorelabel->setFont(big);
+    controls::rule(this, "Line1", 1080, 2160, 4080);
+    controls::label(this, "Label3", "14", 1560, 2280, 2175, 615, Qt::AlignHCenter | Qt::AlignTop)->setFont(big);
+}
+
+double ScoreWindow::score() const
+{
+    return score::read(scorelabel->text());
+}
+
+void ScoreWindow::setScoreText(const QString &text)
+{
+    scorelabel->setText(text);
+    scorelabel->repaint();
+}

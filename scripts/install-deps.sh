@@ -1,0 +1,41 @@
+#!/bin/sh
+# Installs the Debian packages lvtriv needs to build, test and run.
+# Idempotent: asks dpkg first and touches apt only when something is missing.
+set -eu
+
+packages="
+cmake
+g++
+make
+pkg-config
+qt6-base-dev
+qt6-webengine-dev
+libqt6webenginecore6-bin
+libgl-dev
+fonts-dejavu-core
+fonts-liberation2
+"
+
+missing=""
+for p in $packages; do
+    status=$(dpkg-query -W -f='${db:Status-Status}' "$p" 2>/dev/null || true)
+    [ "$status" = "installed" ] || missing="$missing $p"
+done
+
+[ -z "$missing" ] && exit 0
+
+if [ "$(id -u)" -ne 0 ]; then
+    if command -v sudo >/dev/null 2>&1 && sudo -n true 2>/dev/null; then
+        as_root="sudo"
+    else
+        echo "lvtriv needs these Debian packages:$missing" >&2
+        echo "Install them as root: apt-get install --no-install-recommends$missing" >&2
+        exit 1
+    fi
+else
+    as_root=""
+fi
+
+echo "Installing:$missing"
+$as_root apt-get update
+DEBIAN_FRONTEND=noninteractive $as_root apt-get install -y --no-install-recommends $missing

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QWidget>
+
+// The two rules of the quiz. Its load step greets the player with a reminder;
+// OK only hides it, so the reminder comes once per creation.
+class HelpWindow : public QWidget
+{
+public:
+    HelpWindow();
+
+    void okbutton_Click();
+};

@@ -1,0 +1,29 @@
+#include "shell/Program.h"
+
+#include "quiz/QuestionBank.h"
+#include "quiz/QuestionWindow.h"
+#include "quiz/QuizBoard.h"
+#include "quiz/ScoreWindow.h"
+#include "shell/HelpWindow.h"
+#include "shell/MainWindow.h"
+
+Program::Program(std::function<void()> end)
+    : main([this] { return new MainWindow(*this); }),
+      help([] { return new HelpWindow; }),
+      quiz([this] { return new QuizBoard(*this); }),
+      // Closing the score window only hides it, so the score survives it.
+      scorecard([] { return new ScoreWindow; }, CloseBox::Hides),
+      m_end(std::move(end))
+{
+    for (int number = 1; number <= AttemptedFlags::kQuestions; ++number) {
+        m_questions[number - 1] = std::make_unique<Window<QuestionWindow>>(
+            [this, number] { return new QuestionWindow(questions::question(number), *this); });
+    }
+}
+
+Window<QuestionWindow> &Program::question(int number)
+{
+    return *m_questions.at(size_t(number - 1));
+}
+
+Program::~Program() = default;

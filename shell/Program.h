@@ -1,0 +1,42 @@
+#pragma once
+
+#include "platform/Window.h"
+#include "quiz/GameState.h"
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class HelpWindow;
+class MainWindow;
+class QuestionWindow;
+class QuizBoard;
+class ScoreWindow;
+
+// The running program: every named window, each made on first use and reached
+// by everyone through here, and the state that outlives the windows.
+class Program
+{
+public:
+    // `end` ends the process at once (QUIT, File, Exit and the prizes' QUIT).
+    explicit Program(std::function<void()> end);
+    ~Program();
+    Program(const Program &) = delete;
+    Program &operator=(const Program &) = delete;
+
+    void end() const { m_end(); }
+
+    AttemptedFlags attempted;
+
+    Window<MainWindow> main;
+    Window<HelpWindow> help;
+    Window<QuizBoard> quiz;
+    Window<ScoreWindow> scorecard;
+
+    // Question window `number` (Form1 ... Form14).
+    Window<QuestionWindow> &question(int number);
+
+private:
+    std::function<void()> m_end;
+    std::array<std::unique_ptr<Window<QuestionWindow>>, AttemptedFlags::kQuestions> m_questions;
+};
