@@ -5,6 +5,7 @@
 #include "platform/PushButton.h"
 #include "platform/Twips.h"
 #include "quiz/QuestionWindow.h"
+#include "quiz/Tally.h"
 #include "shell/MainWindow.h"
 #include "shell/Program.h"
 
@@ -71,6 +72,7 @@ void QuizBoard::q_Click(int question)
 
 void QuizBoard::donebutton_Click()
 {
+    tally::award(m_program);
 }
 
 void QuizBoard::backbutton_Click()

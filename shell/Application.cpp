@@ -9,6 +9,10 @@
 
 void setUpApplication(QApplication &app)
 {
+    // The pictures live in the core library, which the linker would otherwise
+    // leave their registration out of.
+    Q_INIT_RESOURCE(assets);
+
     QApplication::setApplicationName("lvtriv");
     QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
                                             .arg(LVTRIV_VERSION_MAJOR)

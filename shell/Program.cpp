@@ -1,5 +1,8 @@
 #include "shell/Program.h"
 
+#include "prizes/AnimationPrize.h"
+#include "prizes/BrowserModule.h"
+#include "prizes/GrandPrize.h"
 #include "quiz/QuestionBank.h"
 #include "quiz/QuestionWindow.h"
 #include "quiz/QuizBoard.h"
@@ -13,6 +16,8 @@ Program::Program(std::function<void()> end)
       quiz([this] { return new QuizBoard(*this); }),
       // Closing the score window only hides it, so the score survives it.
       scorecard([] { return new ScoreWindow; }, CloseBox::Hides),
+      animation([this] { return new AnimationPrize(*this, m_aniimage); }),
+      cometsgame([this] { return new GrandPrize(*this); }),
       m_end(std::move(end))
 {
     for (int number = 1; number <= AttemptedFlags::kQuestions; ++number) {
@@ -27,3 +32,15 @@ Window<QuestionWindow> &Program::question(int number)
 }
 
 Program::~Program() = default;
+
+BrowserPrize &Program::browserPrize()
+{
+    if (!m_browserPrize)
+        m_browserPrize = std::make_unique<BrowserModule>();
+    return *m_browserPrize;
+}
+
+void Program::setBrowserPrize(std::unique_ptr<BrowserPrize> browser)
+{
+    m_browserPrize = std::move(browser);
+}

@@ -7,6 +7,9 @@
 #include <functional>
 #include <memory>
 
+class AnimationPrize;
+class BrowserPrize;
+class GrandPrize;
 class HelpWindow;
 class MainWindow;
 class QuestionWindow;
@@ -36,7 +39,18 @@ public:
     // Question window `number` (Form1 ... Form14).
     Window<QuestionWindow> &question(int number);
 
+    Window<AnimationPrize> animation;
+    Window<GrandPrize> cometsgame;
+
+    // Opens browser windows on the manga summaries; loaded on first use.
+    BrowserPrize &browserPrize();
+    void setBrowserPrize(std::unique_ptr<BrowserPrize> browser);
+
 private:
     std::function<void()> m_end;
+    // The animation's frame counter belongs to the window object, not to its
+    // on-screen part: it survives the close box.
+    int m_aniimage = 0;
+    std::unique_ptr<BrowserPrize> m_browserPrize;
     std::array<std::unique_ptr<Window<QuestionWindow>>, AttemptedFlags::kQuestions> m_questions;
 };

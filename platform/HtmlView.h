@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+#include <QtPlugin>
+
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+// The page view of the browser prize. Every operation can fail, as a web
+// view's can: commands say so by returning false, readings by returning no
+// value. The browser window ignores such failures.
+class HtmlView
+{
+public:
+    virtual ~HtmlView() = default;
+
+    // The on-screen part, placed by the window that holds the view.
+    virtual QWidget *widget() = 0;
+
+    // Starts loading `address`, exactly as given, and returns at once.
+    virtual bool Navigate(const QString &address) = 0;
+    virtual bool GoBack() = 0;
+    virtual bool GoForward() = 0;
+    // The program's own start page.
+    virtual bool GoHome() = 0;
+    // One fixed web search page.
+    virtual bool GoSearch() = 0;
+    virtual bool Refresh() = 0;
+    virtual bool Stop() = 0;
+
+    // The current page's title and address, and whether a page is loading.
+    virtual std::optional<QString> LocationName() const = 0;
+    virtual std::optional<QString> LocationURL() const = 0;
+    virtual std::optional<bool> Busy() const = 0;
+
+    // Called when a download has ended, and when a navigation has finished.
+    std::function<void()> DownloadComplete;
+    std::function<void()> NavigateComplete;
+};
+
+// What the browser module offers: views on a real web engine. The engine is
+// loaded with the module, on the first award of the browser prize.
+class HtmlViewFactory
+{
+public:
+    virtual ~HtmlViewFactory() = default;
+    virtual HtmlView *createHtmlView(QWidget *parent) = 0;
+};
+
+#define HtmlViewFactory_iid "org.example.lvtriv.HtmlViewFactory/1.0"
+Q_DECLARE_INTERFACE(HtmlViewFactory, HtmlViewFactory_iid)
+
+// The bundled page of manga summaries: the browser prize's start page.
+inline constexpr const char *kMangaSummariesAddress = "qrc:/manga/index.html";

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "prizes/BrowserPrize.h"
+
+#include <QPluginLoader>
+
+class HtmlViewFactory;
+
+// The browser prize as the program ships it: the web engine lives in a module
+// of its own, loaded on the first award, so that a game that never reaches
+// the prize never pays for the engine.
+class BrowserModule : public BrowserPrize
+{
+public:
+    void open(const QString &startingAddress) override;
+
+    // Where the module is looked for: beside the program in a build tree,
+    // else where it is installed.
+    static QStringList searchPaths();
+
+private:
+    HtmlViewFactory *factory();
+
+    QPluginLoader m_loader;
+};

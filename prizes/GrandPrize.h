@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QWidget>
+
+class Program;
+
+// The prize for all fourteen: where to download the Lumen Comets game.
+class GrandPrize : public QWidget
+{
+public:
+    explicit GrandPrize(Program &program);
+
+    void quit_Click();
+
+    // Two mirrors of one archive; the program itself downloads nothing.
+    static constexpr const char *kFirstAddress = "https://downloads.example.org/lumen/lumen-comets-sfc.zip";
+    static constexpr const char *kSecondAddress = "https://mirror.example.net/files/lumen/lumen-comets-sfc.zip";
+
+private:
+    Program &m_program;
+};

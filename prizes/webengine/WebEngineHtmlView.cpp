@@ -1,0 +1,83 @@
+#include "WebEngineHtmlView.h"
+
+#include <QWebEngineHistory>
+
+namespace {
+const char *const kSearchPage = "https://duckduckgo.com/";
+}
+
+WebEngineHtmlView::WebEngineHtmlView(QWidget *parent) : QWebEngineView(parent)
+{
+    connect(this, &QWebEngineView::loadStarted, this, [this] { m_busy = true; });
+    connect(this, &QWebEngineView::loadFinished, this, [this] {
+        m_busy = false;
+        if (DownloadComplete)
+            DownloadComplete();
+        if (NavigateComplete)
+            NavigateComplete();
+    });
+}
+
+bool WebEngineHtmlView::Navigate(const QString &address)
+{
+    const QUrl url = QUrl::fromUserInput(address);
+    if (!url.isValid())
+        return false;
+    load(url);
+    return true;
+}
+
+bool WebEngineHtmlView::GoBack()
+{
+    if (!history()->canGoBack())
+        return false;
+    back();
+    return true;
+}
+
+bool WebEngineHtmlView::GoForward()
+{
+    if (!history()->canGoForward())
+        return false;
+    forward();
+    return true;
+}
+
+bool WebEngineHtmlView::GoHome()
+{
+    load(QUrl(kMangaSummariesAddress));
+    return true;
+}
+
+bool WebEngineHtmlView::GoSearch()
+{
+    load(QUrl(kSearchPage));
+    return true;
+}
+
+bool WebEngineHtmlView::Refresh()
+{
+    reload();
+    return true;
+}
+
+bool WebEngineHtmlView::Stop()
+{
+    stop();
+    return true;
+}
+
+std::optional<QString> WebEngineHtmlView::LocationName() const
+{
+    return title();
+}
+
+std::optional<QString> WebEngineHtmlView::LocationURL() const
+{
+    return url().toString();
+}
+
+std::optional<bool> WebEngineHtmlView::Busy() const
+{
+    return m_busy;
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/HtmlView.h"
+
+#include <QWebEngineView>
+
+// The page view on Qt WebEngine. A page is busy from the start of its load to
+// its end; that end is both "download complete" and "navigation finished".
+class WebEngineHtmlView : public QWebEngineView, public HtmlView
+{
+public:
+    explicit WebEngineHtmlView(QWidget *parent);
+
+    QWidget *widget() override { return this; }
+    bool Navigate(const QString &address) override;
+    bool GoBack() override;
+    bool GoForward() override;
+    bool GoHome() override;
+    bool GoSearch() override;
+    bool Refresh() override;
+    bool Stop() override;
+    std::optional<QString> LocationName() const override;
+    std::optional<QString> LocationURL() const override;
+    std::optional<bool> Busy() const override;
+
+private:
+    bool m_busy = false;
+};
