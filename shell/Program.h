@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Launcher.h"
+#include "platform/Registry.h"
 #include "platform/Window.h"
 #include "quiz/GameState.h"
 
@@ -7,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+class AboutBox;
 class HelpWindow;
 class MainWindow;
 class QuestionWindow;
@@ -19,7 +22,11 @@ class Program
 {
 public:
     // `end` ends the process at once (QUIT, File, Exit and the prizes' QUIT).
-    explicit Program(std::function<void()> end);
+    // The About box reads `registry` and starts System Information through
+    // `launcher`; tests hand in stand-ins.
+    explicit Program(std::function<void()> end,
+                     std::unique_ptr<Registry> registry = makeSystemRegistry(),
+                     std::unique_ptr<Launcher> launcher = makeSystemLauncher());
     ~Program();
     Program(const Program &) = delete;
     Program &operator=(const Program &) = delete;
@@ -30,6 +37,7 @@ public:
 
     Window<MainWindow> main;
     Window<HelpWindow> help;
+    Window<AboutBox> about;
     Window<QuizBoard> quiz;
     Window<ScoreWindow> scorecard;
 
@@ -38,5 +46,7 @@ public:
 
 private:
     std::function<void()> m_end;
+    std::unique_ptr<Registry> m_registry;
+    std::unique_ptr<Launcher> m_launcher;
     std::array<std::unique_ptr<Window<QuestionWindow>>, AttemptedFlags::kQuestions> m_questions;
 };
