@@ -257,7 +257,7 @@ std::optional<RegistryFile::Values> RegistryFile::key(std::uint32_t root, const 
     if (const auto found = m_keys.constFind(id); found != m_keys.cend())
         return *found;
     // A key with sub keys exists even when no section of its own names it.
-    const QString below = id.endsWith(u'\\') ? id : id + u'\\';
+    const QString below = path.isEmpty() ? id : id + u'\\';
     for (auto it = m_keys.cbegin(); it != m_keys.cend(); ++it) {
         if (it.key().startsWith(below))
             return Values();
