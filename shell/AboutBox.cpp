@@ -116,7 +116,7 @@ void AboutBox::reject()
     cmdOK_Click();
 }
 
-// A dialog's close box would only reject it; here it closes, like OK.
+// QDialog would turn the close box into a reject; here it simply closes, like OK.
 void AboutBox::closeEvent(QCloseEvent *event)
 {
     event->accept();
@@ -130,7 +130,8 @@ void AboutBox::StartSysInfo()
             showUnavailable();
             return;
         }
-        // The folder holds the program; the path read from the first value is used as it stands.
+        // Unlike a PATH value, which is started as it stands, a program found
+        // through its folder has to exist before it is started.
         sysInfoPath += kProgramInFolder;
         if (!m_launcher.fileExists(sysInfoPath)) {
             showUnavailable();
