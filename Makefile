@@ -5,7 +5,10 @@ ifdef CI
 CMAKE_FLAGS += -DLVTRIV_WERROR=ON
 endif
 
-.PHONY: deps configure build run test bench clean
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+
+.PHONY: deps configure build run test fuzz bench clean
 
 deps:
 	./scripts/install-deps.sh
@@ -22,5 +25,16 @@ run: build
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j2
 
+# The registry file parser under clang's libFuzzer and AddressSanitizer for
+# FUZZ_SECONDS; new inputs gather in $(FUZZ_BUILD)/corpus, crashing ones in
+# $(FUZZ_BUILD)/crashes. Copy a crash into fuzz/corpus once it is mended, so
+# that `make test` replays it.
+fuzz: deps
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DLVTRIV_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) -j2 --target registry_fuzz
+	mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/crashes
+	$(FUZZ_BUILD)/fuzz/registry_fuzz -max_total_time=$(FUZZ_SECONDS) -dict=fuzz/registry.dict \
+		-artifact_prefix=$(FUZZ_BUILD)/crashes/ $(FUZZ_BUILD)/corpus fuzz/corpus
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(FUZZ_BUILD)

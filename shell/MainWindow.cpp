@@ -6,6 +6,7 @@
 #include "platform/Twips.h"
 #include "quiz/QuizBoard.h"
 #include "quiz/ScoreWindow.h"
+#include "shell/AboutBox.h"
 #include "shell/HelpWindow.h"
 #include "shell/Program.h"
 
@@ -102,6 +103,7 @@ void MainWindow::helpbutton_Click()
 
 void MainWindow::aboutbutton_Click()
 {
+    m_program.about.show();
 }
 
 void MainWindow::quitbutton_Click()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Launcher.h"
+#include "platform/Registry.h"
 #include "platform/Window.h"
 #include "quiz/GameState.h"
 
@@ -7,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+class AboutBox;
 class AnimationPrize;
 class BrowserPrize;
 class GrandPrize;
@@ -22,7 +25,11 @@ class Program
 {
 public:
     // `end` ends the process at once (QUIT, File, Exit and the prizes' QUIT).
-    explicit Program(std::function<void()> end);
+    // The About box reads `registry` and starts System Information through
+    // `launcher`; tests hand in stand-ins.
+    explicit Program(std::function<void()> end,
+                     std::unique_ptr<Registry> registry = makeSystemRegistry(),
+                     std::unique_ptr<Launcher> launcher = makeSystemLauncher());
     ~Program();
     Program(const Program &) = delete;
     Program &operator=(const Program &) = delete;
@@ -33,6 +40,7 @@ public:
 
     Window<MainWindow> main;
     Window<HelpWindow> help;
+    Window<AboutBox> about;
     Window<QuizBoard> quiz;
     Window<ScoreWindow> scorecard;
 
@@ -52,5 +60,7 @@ private:
     // on-screen part: it survives the close box.
     int m_aniimage = 0;
     std::unique_ptr<BrowserPrize> m_browserPrize;
+    std::unique_ptr<Registry> m_registry;
+    std::unique_ptr<Launcher> m_launcher;
     std::array<std::unique_ptr<Window<QuestionWindow>>, AttemptedFlags::kQuestions> m_questions;
 };

@@ -34,7 +34,15 @@ QList<ShownBox> RecordedBoxes::take()
     return std::exchange(boxes, {});
 }
 
-TestProgram::TestProgram() : program(std::make_unique<Program>([this] { ++endCount; })) {}
+TestProgram::TestProgram()
+{
+    auto fakeRegistry = std::make_unique<FakeRegistry>();
+    auto fakeLauncher = std::make_unique<FakeLauncher>();
+    registry = fakeRegistry.get();
+    launcher = fakeLauncher.get();
+    program = std::make_unique<Program>([this] { ++endCount; }, std::move(fakeRegistry),
+                                        std::move(fakeLauncher));
+}
 
 TestProgram::~TestProgram()
 {

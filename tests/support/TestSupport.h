@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FakeSystem.h"
+
 #include "shell/Program.h"
 
 #include <QList>
@@ -36,7 +38,7 @@ public:
 };
 
 // A program whose End is recorded instead of ending the test, plus the
-// windows' message boxes recorded.
+// windows' message boxes recorded; its registry and launcher are fakes.
 class TestProgram
 {
 public:
@@ -48,6 +50,8 @@ public:
 
     int endCount = 0;
     RecordedBoxes boxes;
+    FakeRegistry *registry;
+    FakeLauncher *launcher;
     std::unique_ptr<Program> program;
 };
 

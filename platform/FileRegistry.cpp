@@ -1,0 +1,77 @@
+#include "platform/FileRegistry.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <cstring>
+
+FileRegistry::FileRegistry(QString path) : m_path(std::move(path)) {}
+
+QString FileRegistry::defaultPath()
+{
+    const QString chosen = qEnvironmentVariable("LVTRIV_REGISTRY");
+    if (!chosen.isEmpty())
+        return chosen;
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+           + QStringLiteral("/lvtriv/registry.reg");
+}
+
+RegistryFile FileRegistry::read() const
+{
+    // Only a plain file: a directory, a device or a pipe in its place counts as no file.
+    if (!QFileInfo(m_path).isFile())
+        return {};
+    QFile file(m_path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = file.read(kLargestFile + 1);
+    if (bytes.size() > kLargestFile)
+        return {};
+    return RegistryFile::parse(bytes);
+}
+
+// The file is the user's own, so any access asked for is granted: nothing here writes.
+Registry::Status FileRegistry::openKey(std::uint32_t root, const QByteArray &path, std::uint32_t,
+                                       std::uint32_t, Handle &key)
+{
+    auto values = read().key(root, QString::fromLocal8Bit(path));
+    if (!values)
+        return kNotFound;
+    key = m_nextHandle++;
+    m_openKeys.insert(key, std::move(*values));
+    return kSuccess;
+}
+
+Registry::Status FileRegistry::queryValue(Handle key, const QByteArray &name, std::uint32_t &type,
+                                          unsigned char *data, std::uint32_t &size)
+{
+    const auto openKey = m_openKeys.constFind(key);
+    if (openKey == m_openKeys.cend())
+        return kInvalidHandle;
+    const auto value = openKey->constFind(QString::fromLocal8Bit(name).toCaseFolded());
+    if (value == openKey->cend())
+        return kNotFound;
+    const auto needed = std::uint32_t(value->data.size());
+    if (needed > size) {
+        size = needed;
+        return kMoreData;
+    }
+    if (needed > 0)
+        std::memcpy(data, value->data.constData(), needed);
+    type = value->type;
+    size = needed;
+    return kSuccess;
+}
+
+Registry::Status FileRegistry::closeKey(Handle key)
+{
+    return m_openKeys.remove(key) ? kSuccess : kInvalidHandle;
+}
+
+#ifndef _WIN32
+std::unique_ptr<Registry> makeSystemRegistry()
+{
+    return std::make_unique<FileRegistry>(FileRegistry::defaultPath());
+}
+#endif

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QByteArray>
+
+#include <cstdint>
+#include <memory>
+
+// The system registry, read only: open a key, read one of its values, close it.
+// The calls and their status codes are those of RegOpenKeyExA, RegQueryValueExA
+// and RegCloseKey; key paths and value names are in the system's 8-bit code page.
+class Registry
+{
+public:
+    using Handle = std::uintptr_t;
+    using Status = long;
+
+    // Status codes.
+    static constexpr Status kSuccess = 0;
+    static constexpr Status kNotFound = 2;
+    static constexpr Status kInvalidHandle = 6;
+    static constexpr Status kMoreData = 234; // the value does not fit the buffer
+
+    // Root keys.
+    static constexpr std::uint32_t kClassesRoot = 0x80000000;
+    static constexpr std::uint32_t kCurrentUser = 0x80000001;
+    static constexpr std::uint32_t kLocalMachine = 0x80000002;
+    static constexpr std::uint32_t kUsers = 0x80000003;
+    static constexpr std::uint32_t kCurrentConfig = 0x80000005;
+
+    // Value types.
+    static constexpr std::uint32_t kText = 1;   // REG_SZ: text with its terminating NUL
+    static constexpr std::uint32_t kBinary = 3; // REG_BINARY
+    static constexpr std::uint32_t kNumber = 4; // REG_DWORD: 32 bits, least significant byte first
+
+    virtual ~Registry() = default;
+
+    // Opens `path` below `root`. Success puts the key in `key`.
+    virtual Status openKey(std::uint32_t root, const QByteArray &path, std::uint32_t options,
+                           std::uint32_t access, Handle &key) = 0;
+
+    // Reads value `name` of an open key into `data`, which holds `size` bytes.
+    // Success sets `type` and sets `size` to the value's byte count (text values
+    // count their terminating NUL). A value larger than the buffer fails with
+    // kMoreData and `size` set to what it would need.
+    virtual Status queryValue(Handle key, const QByteArray &name, std::uint32_t &type,
+                              unsigned char *data, std::uint32_t &size) = 0;
+
+    virtual Status closeKey(Handle key) = 0;
+};
+
+// The system's registry; where there is none, the read-only stand-in that reads
+// a registry export file (FileRegistry).
+std::unique_ptr<Registry> makeSystemRegistry();

@@ -1,0 +1,182 @@
+#include "shell/AboutBox.h"
+
+#include "platform/Controls.h"
+#include "platform/Launcher.h"
+#include "platform/MessageBox.h"
+#include "platform/PushButton.h"
+#include "platform/Registry.h"
+#include "platform/Twips.h"
+#include "platform/Window.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLabel>
+
+#include <array>
+
+namespace {
+
+// Opening asks for read control, query, set, create sub key, enumerate sub
+// keys, notify and create link: less than full access (0xF003F).
+constexpr std::uint32_t kKeyAccess = 0x2003F;
+constexpr int kValueBufferBytes = 1024;
+
+const QString kPathKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
+const QString kPathValue = QStringLiteral("PATH");
+const QString kFolderKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location");
+const QString kFolderValue = QStringLiteral("MSINFO");
+const QString kProgramInFolder = QStringLiteral("\\MSINFO32.EXE");
+
+// A horizontal line `thickness` pixels high from (left, top) to (right, top), in twips.
+QWidget *line(QWidget *parent, const char *name, QColor colour, int thickness, int left, int top,
+              int right)
+{
+    auto *made = new QWidget(parent);
+    made->setObjectName(name);
+    made->setAutoFillBackground(true);
+    QPalette palette = made->palette();
+    palette.setColor(QPalette::Window, colour);
+    made->setPalette(palette);
+    const QPoint start = twips::point(left, top);
+    made->setGeometry(start.x(), start.y(), twips::toPixels(right) - start.x(), thickness);
+    return made;
+}
+
+void showUnavailable()
+{
+    MessageBox::show("System Information Is Unavailable At This Time");
+}
+
+} // namespace
+
+AboutBox::AboutBox(Registry &registry, Launcher &launcher)
+    : m_registry(registry), m_launcher(launcher)
+{
+    setObjectName("about");
+    window::makeFixedDialog(this, twips::size(7380, 4155));
+
+    auto *picIcon = controls::picture(this, "picIcon", ":/assets/about.png", 240, 240);
+    picIcon->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    picIcon->setLineWidth(2);
+    const int border = picIcon->frameWidth();
+    picIcon->resize(picIcon->pixmap().size() + QSize(2 * border, 2 * border));
+
+    auto *lblTitle = controls::label(this, "lblTitle", QString(), 1800, 240, 3885, 480);
+    lblTitle->setFont(controls::sansFont(13.5));
+    auto *lblVersion = controls::label(this, "lblVersion", QString(), 1800, 960, 3885, 345);
+    lblVersion->setFont(controls::sansFont(12));
+    controls::label(this, "lblDescription", "Fourteen questions on Lumen Vesper.", 1800, 1440, 3888, 336)
+        ->setWordWrap(false);
+    controls::label(this, "Label1",
+                    "Thanks to Quillfeather, who programmed this quiz (www.example.org/~quillfeather/), "
+                    "and to Cometkeeper, who hosts the grand-prize download "
+                    "(www.example.net/~cometkeeper/).",
+                    840, 1920, 6375, 735);
+
+    // An etched rule: the grey line over the top pixel of the white one.
+    line(this, "Line1(0)", Qt::white, 2, 120, 2880, 7215);
+    line(this, "Line1(1)", QColor(0x80, 0x80, 0x80), 1, 120, 2880, 7200);
+
+    controls::label(this, "lblDisclaimer",
+                    "The maker's web page is at www.example.org/lvtriv/.  "
+                    "Check there for any updates to this quiz.",
+                    240, 3120, 3870, 825);
+
+    auto *cmdOK = controls::button(this, "cmdOK", "OK", 6000, 3000, 1260, 345);
+    cmdOK->setDefault(true);
+    auto *cmdSysInfo = controls::button(this, "cmdSysInfo", "&System Info...", 6000, 3480, 1245, 345);
+    controls::tabOrder({cmdOK, cmdSysInfo});
+    cmdOK->setFocus();
+    connect(cmdOK, &QPushButton::clicked, this, &AboutBox::cmdOK_Click);
+    connect(cmdSysInfo, &QPushButton::clicked, this, &AboutBox::cmdSysInfo_Click);
+
+    const QString title = QCoreApplication::applicationName();
+    setWindowTitle("About " + title);
+    lblVersion->setText(QStringLiteral("Version %1.%2.%3")
+                            .arg(LVTRIV_VERSION_MAJOR)
+                            .arg(LVTRIV_VERSION_MINOR)
+                            .arg(LVTRIV_VERSION_PATCH));
+    lblTitle->setText(title);
+    window::centre(this);
+}
+
+void AboutBox::cmdOK_Click()
+{
+    close();
+}
+
+void AboutBox::cmdSysInfo_Click()
+{
+    StartSysInfo();
+}
+
+// Escape presses the cancel button, which is OK.
+void AboutBox::reject()
+{
+    cmdOK_Click();
+}
+
+// QDialog would turn the close box into a reject; here it simply closes, like OK.
+void AboutBox::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+}
+
+void AboutBox::StartSysInfo()
+{
+    QString sysInfoPath;
+    if (!GetKeyValue(Registry::kLocalMachine, kPathKey, kPathValue, sysInfoPath)) {
+        if (!GetKeyValue(Registry::kLocalMachine, kFolderKey, kFolderValue, sysInfoPath)) {
+            showUnavailable();
+            return;
+        }
+        // Unlike a PATH value, which is started as it stands, a program found
+        // through its folder has to exist before it is started.
+        sysInfoPath += kProgramInFolder;
+        if (!m_launcher.fileExists(sysInfoPath)) {
+            showUnavailable();
+            return;
+        }
+    }
+    if (!m_launcher.start(sysInfoPath))
+        showUnavailable();
+}
+
+bool AboutBox::GetKeyValue(std::uint32_t rootKey, const QString &keyPath, const QString &valueName,
+                           QString &valueText)
+{
+    Registry::Handle key = 0;
+    if (m_registry.openKey(rootKey, keyPath.toLocal8Bit(), 0, kKeyAccess, key) != Registry::kSuccess) {
+        valueText.clear();
+        return false;
+    }
+
+    std::array<unsigned char, kValueBufferBytes> buffer{};
+    std::uint32_t size = kValueBufferBytes;
+    std::uint32_t type = 0;
+    const Registry::Status status =
+        m_registry.queryValue(key, valueName.toLocal8Bit(), type, buffer.data(), size);
+    m_registry.closeKey(key);
+    // A value with no data at all counts as unreadable, so the second lookup
+    // still gets its turn. A registry that claims more bytes than the buffer
+    // holds is not believed.
+    if (status != Registry::kSuccess || size == 0 || size > kValueBufferBytes) {
+        valueText.clear();
+        return false;
+    }
+
+    // Text stored with its terminating NUL loses the NUL; text stored without
+    // one is kept whole.
+    QByteArrayView bytes(buffer.data(), size);
+    if (bytes.endsWith('\0'))
+        bytes.chop(1);
+    if (type == Registry::kText) {
+        valueText = QString::fromLocal8Bit(bytes);
+    } else if (type == Registry::kNumber) {
+        const std::uint32_t number = std::uint32_t(buffer[0]) | std::uint32_t(buffer[1]) << 8
+                                     | std::uint32_t(buffer[2]) << 16 | std::uint32_t(buffer[3]) << 24;
+        valueText = QString::number(number);
+    }
+    // Any other type counts as read but leaves `valueText` as it was.
+    return true;
+}
