@@ -3,12 +3,24 @@
 #include "platform/PushButton.h"
 #include "platform/Twips.h"
 
-#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QPixmap>
 
 namespace controls {
+
+QWidget *clientArea(QMainWindow *window, QColor background)
+{
+    auto *client = new QWidget;
+    client->setObjectName("client");
+    client->setAutoFillBackground(true);
+    QPalette palette = client->palette();
+    palette.setColor(QPalette::Window, background);
+    client->setPalette(palette);
+    window->setCentralWidget(client);
+    return client;
+}
 
 QLabel *label(QWidget *parent, const char *name, const QString &text, int left, int top,
               int width, int height, Qt::Alignment alignment)
@@ -50,17 +62,16 @@ QLabel *picture(QWidget *parent, const char *name, const QString &resource, int 
     return made;
 }
 
-QWidget *rule(QWidget *parent, const char *name, int left, int top, int right)
+QWidget *rule(QWidget *parent, const char *name, int left, int top, int right, QColor colour, int thickness)
 {
-    auto *made = new QFrame(parent);
+    auto *made = new QWidget(parent);
     made->setObjectName(name);
-    made->setFrameShape(QFrame::NoFrame);
     made->setAutoFillBackground(true);
     QPalette palette = made->palette();
-    palette.setColor(QPalette::Window, palette.color(QPalette::WindowText));
+    palette.setColor(QPalette::Window, colour.isValid() ? colour : palette.color(QPalette::WindowText));
     made->setPalette(palette);
     const QPoint start = twips::point(left, top);
-    made->setGeometry(start.x(), start.y(), twips::toPixels(right) - start.x(), 1);
+    made->setGeometry(start.x(), start.y(), twips::toPixels(right) - start.x(), thickness);
     return made;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QString>
 
@@ -8,11 +9,15 @@
 class PushButton;
 class QLabel;
 class QLineEdit;
+class QMainWindow;
 class QWidget;
 
 // Makers for the controls of the program's windows. Every control is placed by
 // its designed rectangle in twips and named so that code and tests find it.
 namespace controls {
+
+// The client area of a window with a menu bar, filled with `background`.
+QWidget *clientArea(QMainWindow *window, QColor background);
 
 // A label of plain text (double blanks kept) that wraps inside its rectangle.
 QLabel *label(QWidget *parent, const char *name, const QString &text, int left, int top,
@@ -26,8 +31,10 @@ QLineEdit *textBox(QWidget *parent, const char *name, int left, int top, int wid
 // A still picture from the program's resources, shown at its own size.
 QLabel *picture(QWidget *parent, const char *name, const QString &resource, int left, int top);
 
-// A one-pixel horizontal rule from (left, top) to (right, top).
-QWidget *rule(QWidget *parent, const char *name, int left, int top, int right);
+// A horizontal rule `thickness` pixels high from (left, top) to (right, top),
+// in the text colour unless a colour is given.
+QWidget *rule(QWidget *parent, const char *name, int left, int top, int right, QColor colour = QColor(),
+              int thickness = 1);
 
 // The windows' faces, with the classic names mapped to metric-compatible fonts.
 QFont sansFont(qreal pointSize, bool bold = false);

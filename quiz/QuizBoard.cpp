@@ -17,13 +17,7 @@ QuizBoard::QuizBoard(Program &program) : m_program(program)
     setObjectName("quiz");
     setWindowTitle("The Quiz!");
 
-    auto *client = new QWidget;
-    client->setObjectName("client");
-    client->setAutoFillBackground(true);
-    QPalette white = client->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    client->setPalette(white);
-    setCentralWidget(client);
+    QWidget *client = controls::clientArea(this, Qt::white);
 
     controls::picture(client, "Image1", ":/assets/quiz-board.jpg", 120, 240);
     auto *frame = new QGroupBox("The questions", client);

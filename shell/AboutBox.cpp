@@ -27,21 +27,6 @@ const QString kFolderKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Loc
 const QString kFolderValue = QStringLiteral("MSINFO");
 const QString kProgramInFolder = QStringLiteral("\\MSINFO32.EXE");
 
-// A horizontal line `thickness` pixels high from (left, top) to (right, top), in twips.
-QWidget *line(QWidget *parent, const char *name, QColor colour, int thickness, int left, int top,
-              int right)
-{
-    auto *made = new QWidget(parent);
-    made->setObjectName(name);
-    made->setAutoFillBackground(true);
-    QPalette palette = made->palette();
-    palette.setColor(QPalette::Window, colour);
-    made->setPalette(palette);
-    const QPoint start = twips::point(left, top);
-    made->setGeometry(start.x(), start.y(), twips::toPixels(right) - start.x(), thickness);
-    return made;
-}
-
 void showUnavailable()
 {
     MessageBox::show("System Information Is Unavailable At This Time");
@@ -74,8 +59,8 @@ AboutBox::AboutBox(Registry &registry, Launcher &launcher)
                     840, 1920, 6375, 735);
 
     // An etched rule: the grey line over the top pixel of the white one.
-    line(this, "Line1(0)", Qt::white, 2, 120, 2880, 7215);
-    line(this, "Line1(1)", QColor(0x80, 0x80, 0x80), 1, 120, 2880, 7200);
+    controls::rule(this, "Line1(0)", 120, 2880, 7215, Qt::white, 2);
+    controls::rule(this, "Line1(1)", 120, 2880, 7200, QColor(0x80, 0x80, 0x80));
 
     controls::label(this, "lblDisclaimer",
                     "The maker's web page is at www.example.org/lvtriv/.  "

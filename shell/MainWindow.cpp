@@ -20,13 +20,7 @@ MainWindow::MainWindow(Program &program) : m_program(program)
     setObjectName("main");
     setWindowTitle("Lumen Vesper Quiz v3.0");
 
-    auto *client = new QWidget;
-    client->setObjectName("client");
-    client->setAutoFillBackground(true);
-    QPalette white = client->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    client->setPalette(white);
-    setCentralWidget(client);
+    QWidget *client = controls::clientArea(this, Qt::white);
 
     controls::picture(client, "Image1", ":/assets/main-title.jpg", 1200, 120);
     auto *playbutton = controls::button(client, "playbutton", "Play the game!", 480, 2400, 2295, 1455);
