@@ -29,7 +29,8 @@ test: build
 # FUZZ_SECONDS; new inputs gather in $(FUZZ_BUILD)/corpus, crashing ones in
 # $(FUZZ_BUILD)/crashes. Copy a crash into fuzz/corpus once it is mended, so
 # that `make test` replays it.
-fuzz: deps
+fuzz:
+	./scripts/install-deps.sh --fuzz
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DLVTRIV_FUZZ=ON
 	cmake --build $(FUZZ_BUILD) -j2 --target registry_fuzz
 	mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/crashes

@@ -1,6 +1,7 @@
 #!/bin/sh
 # Installs the Debian packages lvtriv needs to build, test and run.
 # Idempotent: asks dpkg first and touches apt only when something is missing.
+# With --fuzz it also installs clang and its libFuzzer runtime for `make fuzz`.
 set -eu
 
 packages="
@@ -15,6 +16,9 @@ libgl-dev
 fonts-dejavu-core
 fonts-liberation2
 "
+if [ "${1:-}" = "--fuzz" ]; then
+    packages="$packages clang libclang-rt-14-dev"
+fi
 
 missing=""
 for p in $packages; do
