@@ -37,5 +37,12 @@ fuzz:
 	$(FUZZ_BUILD)/fuzz/registry_fuzz -max_total_time=$(FUZZ_SECONDS) -dict=fuzz/registry.dict \
 		-artifact_prefix=$(FUZZ_BUILD)/crashes/ $(FUZZ_BUILD)/corpus fuzz/corpus
 
+# Timings as ratios from one run; the browser under a real X server when
+# xvfb-run is there, else offscreen.
+bench: build
+	$(BUILD)/bench/judge_bench
+	if command -v xvfb-run >/dev/null; then xvfb-run -a $(BUILD)/bench/browser_bench; \
+	else QT_QPA_PLATFORM=offscreen $(BUILD)/bench/browser_bench; fi
+
 clean:
 	rm -rf $(BUILD) $(FUZZ_BUILD)

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 MessageBox::Handler &handler()
@@ -20,6 +21,8 @@ void MessageBox::show(const QString &prompt, const QString &title)
     }
     QMessageBox box(QMessageBox::NoIcon, shownTitle, prompt, QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
+    box.button(QMessageBox::Ok)->setIcon(QIcon()); // some styles put a tick on it
+
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }

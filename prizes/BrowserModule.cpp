@@ -8,6 +8,12 @@
 #include <QDir>
 #include <QFileInfo>
 
+BrowserModule::~BrowserModule()
+{
+    for (const QPointer<BrowserWindow> &window : m_windows)
+        delete window.data();
+}
+
 void BrowserModule::open(const QString &startingAddress)
 {
     HtmlViewFactory *views = factory();
@@ -19,6 +25,8 @@ void BrowserModule::open(const QString &startingAddress)
     auto *browser = new BrowserWindow(views->createHtmlView(nullptr));
     browser->StartingAddress = startingAddress;
     browser->Form_Load();
+    std::erase_if(m_windows, [](const QPointer<BrowserWindow> &window) { return window.isNull(); });
+    m_windows.emplace_back(browser);
 }
 
 QStringList BrowserModule::searchPaths()

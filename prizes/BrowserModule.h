@@ -3,7 +3,11 @@
 #include "prizes/BrowserPrize.h"
 
 #include <QPluginLoader>
+#include <QPointer>
 
+#include <vector>
+
+class BrowserWindow;
 class HtmlViewFactory;
 
 // The browser prize as the program ships it: the web engine lives in a module
@@ -12,6 +16,9 @@ class HtmlViewFactory;
 class BrowserModule : public BrowserPrize
 {
 public:
+    // Windows still open when the program ends go before the engine does.
+    ~BrowserModule() override;
+
     void open(const QString &startingAddress) override;
 
     // Where the module is looked for: beside the program in a build tree,
@@ -22,4 +29,5 @@ private:
     HtmlViewFactory *factory();
 
     QPluginLoader m_loader;
+    std::vector<QPointer<BrowserWindow>> m_windows;
 };

@@ -108,6 +108,7 @@ private slots:
             QCOMPARE(label->text(), text.text);
             QCOMPARE(label->textFormat(), Qt::PlainText);
             QCOMPARE(label->geometry(), twips::rect(text.rect.left, text.rect.top, text.rect.width, text.rect.height));
+            QVERIFY2(label->heightForWidth(label->width()) <= label->height(), text.name); // nothing clipped
         }
         for (const questions::AnswerBox &answer : question.boxes) {
             auto *box = child<QLineEdit>(window, answer.name);
