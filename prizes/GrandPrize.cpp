@@ -18,6 +18,7 @@ GrandPrize::GrandPrize(Program &program) : m_program(program)
     controls::picture(this, "Image1", ":/assets/comets-title.jpg", 1440, 240);
     QLineEdit *first = controls::textBox(this, "Text1", 1440, 3840, 3972, 492);
     first->setText(kFirstAddress);
+    first->setCursorPosition(0);
     first->setAccessibleName("Download address");
     auto *quit = controls::button(this, "quit", "QUIT", 120, 480, 1212, 492);
     connect(quit, &QPushButton::clicked, this, &GrandPrize::quit_Click);

@@ -13,8 +13,8 @@ public:
     void quit_Click();
 
     // Two mirrors of one archive; the program itself downloads nothing.
-    static constexpr const char *kFirstAddress = "https://downloads.example.org/lumen/lumen-comets-sfc.zip";
-    static constexpr const char *kSecondAddress = "https://mirror.example.net/files/lumen/lumen-comets-sfc.zip";
+    static constexpr const char *kFirstAddress = "https://files.example.org/lumen-comets-sfc.zip";
+    static constexpr const char *kSecondAddress = "https://mirror.example.net/lumen-comets-sfc.zip";
 
 private:
     Program &m_program;
