@@ -97,33 +97,6 @@ private slots:
         QCOMPARE(visibleWindows(), QStringList{"about"});
     }
 
-    void controlsSitInTheirRectangles_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QRect>("rect");
-        QTest::addRow("picIcon") << "picIcon" << twips::rect(240, 240, 1125, 1215);
-        QTest::addRow("lblTitle") << "lblTitle" << twips::rect(1800, 240, 3885, 480);
-        QTest::addRow("lblVersion") << "lblVersion" << twips::rect(1800, 960, 3885, 345);
-        QTest::addRow("lblDescription") << "lblDescription" << twips::rect(1800, 1440, 3888, 336);
-        QTest::addRow("Label1") << "Label1" << twips::rect(840, 1920, 6375, 735);
-        QTest::addRow("lblDisclaimer") << "lblDisclaimer" << twips::rect(240, 3120, 3870, 825);
-        QTest::addRow("cmdOK") << "cmdOK" << twips::rect(6000, 3000, 1260, 345);
-        QTest::addRow("cmdSysInfo") << "cmdSysInfo" << twips::rect(6000, 3480, 1245, 345);
-        const QPoint lineStart = twips::point(120, 2880);
-        QTest::addRow("Line1(0), white, 2 pixels")
-            << "Line1(0)" << QRect(lineStart, QPoint(twips::toPixels(7215) - 1, lineStart.y() + 1));
-        QTest::addRow("Line1(1), grey, 1 pixel")
-            << "Line1(1)" << QRect(lineStart, QPoint(twips::toPixels(7200) - 1, lineStart.y()));
-    }
-
-    void controlsSitInTheirRectangles()
-    {
-        QFETCH(QString, name);
-        QFETCH(QRect, rect);
-        TestProgram program;
-        QCOMPARE(child<QWidget>(program->about.get(), qPrintable(name))->geometry(), rect);
-    }
-
     void pictureAndRuleLookEtched()
     {
         TestProgram program;
