@@ -6,7 +6,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
+
+BrowserModule::BrowserModule(QStringList searchPaths) : m_searchPaths(std::move(searchPaths)) {}
 
 BrowserModule::~BrowserModule()
 {
@@ -29,7 +30,7 @@ void BrowserModule::open(const QString &startingAddress)
     m_windows.emplace_back(browser);
 }
 
-QStringList BrowserModule::searchPaths()
+QStringList BrowserModule::defaultSearchPaths()
 {
     const QDir programDir(QCoreApplication::applicationDirPath());
     return {programDir.absoluteFilePath("../plugins"),
@@ -38,16 +39,12 @@ QStringList BrowserModule::searchPaths()
 
 HtmlViewFactory *BrowserModule::factory()
 {
-    if (!m_loader.isLoaded()) {
-        for (const QString &dir : searchPaths()) {
-            const QString file = QDir(dir).absoluteFilePath("liblvtriv_browser.so");
-            if (QFileInfo::exists(file)) {
-                m_loader.setFileName(file);
-                break;
-            }
-        }
-        if (m_loader.fileName().isEmpty())
-            m_loader.setFileName("lvtriv_browser");
+    // The loader adds the platform's prefix and suffix to the module's name.
+    for (const QString &dir : m_searchPaths) {
+        if (m_loader.isLoaded())
+            break;
+        m_loader.setFileName(QDir(dir).absoluteFilePath("lvtriv_browser"));
+        m_loader.load();
     }
     return qobject_cast<HtmlViewFactory *>(m_loader.instance());
 }

@@ -16,6 +16,7 @@ class HtmlViewFactory;
 class BrowserModule : public BrowserPrize
 {
 public:
+    explicit BrowserModule(QStringList searchPaths = defaultSearchPaths());
     // Windows still open when the program ends go before the engine does.
     ~BrowserModule() override;
 
@@ -23,11 +24,12 @@ public:
 
     // Where the module is looked for: beside the program in a build tree,
     // else where it is installed.
-    static QStringList searchPaths();
+    static QStringList defaultSearchPaths();
 
 private:
     HtmlViewFactory *factory();
 
+    QStringList m_searchPaths;
     QPluginLoader m_loader;
     std::vector<QPointer<BrowserWindow>> m_windows;
 };

@@ -71,11 +71,7 @@ class TestAboutBox : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup()
-    {
-        flushDeletes();
-        QCOMPARE(existingWindows(), QStringList());
-    }
+    void cleanup() { verifyNoWindowLeft(); }
 
     void loadStepNamesTheProgramAndVersion()
     {

@@ -3,10 +3,12 @@
 #include "FakeHtmlView.h"
 
 #include "platform/Twips.h"
+#include "prizes/BrowserModule.h"
 #include "prizes/BrowserWindow.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
@@ -45,11 +47,7 @@ class TestBrowserWindow : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup()
-    {
-        flushDeletes();
-        QCOMPARE(existingWindows(), QStringList());
-    }
+    void cleanup() { verifyNoWindowLeft(); }
 
     void opensOnTheStartingAddress()
     {
@@ -249,6 +247,17 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(browser.window));
         QTest::keyClick(browser.window, Qt::Key_A, Qt::AltModifier);
         QCOMPARE(QApplication::focusWidget(), browser.window->cboAddress);
+    }
+
+    void missingModuleIsReportedNotIgnored()
+    {
+        RecordedBoxes boxes;
+        BrowserModule module({QDir::temp().absoluteFilePath("no-such-folder")});
+        module.open(kStart);
+        QCOMPARE(boxes.boxes.size(), 1);
+        QVERIFY(boxes.boxes.first().prompt.startsWith("The manga summaries cannot be shown"));
+        QCOMPARE(boxes.boxes.first().title, QString("lvtriv"));
+        QCOMPARE(existingWindows(), QStringList());
     }
 
     void closeBoxDestroysTheWindow()

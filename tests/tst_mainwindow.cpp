@@ -27,11 +27,7 @@ class TestMainWindow : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup()
-    {
-        flushDeletes();
-        QCOMPARE(existingWindows(), QStringList());
-    }
+    void cleanup() { verifyNoWindowLeft(); }
 
     void startShowsOnlyMainWithHelpFocused()
     {

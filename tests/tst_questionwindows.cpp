@@ -79,11 +79,7 @@ class TestQuestionWindows : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup()
-    {
-        flushDeletes();
-        QCOMPARE(existingWindows(), QStringList());
-    }
+    void cleanup() { verifyNoWindowLeft(); }
 
     void windowsFollowTheirLayout_data()
     {

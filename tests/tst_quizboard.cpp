@@ -31,11 +31,7 @@ class TestQuizBoard : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup()
-    {
-        flushDeletes();
-        QCOMPARE(existingWindows(), QStringList());
-    }
+    void cleanup() { verifyNoWindowLeft(); }
 
     void boardLaysOutTwoColumnsOfQuestions()
     {

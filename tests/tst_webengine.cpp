@@ -69,8 +69,8 @@ private:
 private slots:
     void initTestCase()
     {
-        for (const QString &dir : BrowserModule::searchPaths()) {
-            m_loader.setFileName(dir + "/liblvtriv_browser.so");
+        for (const QString &dir : BrowserModule::defaultSearchPaths()) {
+            m_loader.setFileName(dir + "/lvtriv_browser");
             if (m_loader.load())
                 break;
         }

@@ -2,6 +2,8 @@
 
 #include "platform/MessageBox.h"
 
+#include <QTest>
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QMenu>
@@ -86,4 +88,10 @@ QStringList visibleWindows()
 QStringList existingWindows()
 {
     return windowNames(false);
+}
+
+void verifyNoWindowLeft()
+{
+    flushDeletes();
+    QCOMPARE(existingWindows(), QStringList());
 }

@@ -76,3 +76,6 @@ QStringList visibleWindows();
 
 // The names of all top-level windows, visible or not, sorted.
 QStringList existingWindows();
+
+// Fails the running test when a window outlived it.
+void verifyNoWindowLeft();
