@@ -92,7 +92,7 @@ QFont serifFont(qreal pointSize, bool bold)
     return font;
 }
 
-void tabOrder(std::initializer_list<QWidget *> order)
+void tabOrder(const QList<QWidget *> &order)
 {
     QWidget *previous = nullptr;
     for (QWidget *control : order) {

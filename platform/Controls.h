@@ -2,9 +2,9 @@
 
 #include <QColor>
 #include <QFont>
+#include <QList>
 #include <QString>
 
-#include <initializer_list>
 
 class PushButton;
 class QLabel;
@@ -41,6 +41,6 @@ QFont sansFont(qreal pointSize, bool bold = false);
 QFont serifFont(qreal pointSize, bool bold = false);
 
 // Chains the tab order through the given controls, first to last.
-void tabOrder(std::initializer_list<QWidget *> order);
+void tabOrder(const QList<QWidget *> &order);
 
 } // namespace controls

@@ -51,6 +51,3 @@ public:
 
 #define HtmlViewFactory_iid "org.example.lvtriv.HtmlViewFactory/1.0"
 Q_DECLARE_INTERFACE(HtmlViewFactory, HtmlViewFactory_iid)
-
-// The bundled page of manga summaries: the browser prize's start page.
-inline constexpr const char *kMangaSummariesAddress = "qrc:/manga/index.html";

@@ -30,6 +30,11 @@ void BrowserModule::open(const QString &startingAddress)
     m_windows.emplace_back(browser);
 }
 
+std::unique_ptr<BrowserPrize> makeBrowserModule()
+{
+    return std::make_unique<BrowserModule>();
+}
+
 QStringList BrowserModule::defaultSearchPaths()
 {
     const QDir programDir(QCoreApplication::applicationDirPath());

@@ -2,6 +2,11 @@
 
 #include <QString>
 
+#include <memory>
+
+// The bundled page of manga summaries: the browser prize's start page.
+inline constexpr const char *kMangaSummariesAddress = "qrc:/manga/index.html";
+
 // Opens a new manga-summaries browser window on `startingAddress`, one more
 // window per award.
 class BrowserPrize
@@ -10,3 +15,6 @@ public:
     virtual ~BrowserPrize() = default;
     virtual void open(const QString &startingAddress) = 0;
 };
+
+// The browser prize as the program ships it (BrowserModule).
+std::unique_ptr<BrowserPrize> makeBrowserModule();

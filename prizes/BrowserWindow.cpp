@@ -4,6 +4,7 @@
 #include "platform/HtmlView.h"
 #include "platform/Twips.h"
 #include "platform/Window.h"
+#include "prizes/BrowserPrize.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -45,13 +45,11 @@ QuestionWindow::QuestionWindow(const questions::Question &question, Program &pro
     byTabIndex[question.doneTabIndex] = donebutton;
     connect(donebutton, &QPushButton::clicked, this, &QuestionWindow::donebutton_Click);
 
-    QWidget *previous = nullptr;
-    for (const auto &[index, control] : byTabIndex) {
-        if (previous)
-            QWidget::setTabOrder(previous, control);
-        previous = control;
-    }
-    byTabIndex.begin()->second->setFocus();
+    QList<QWidget *> tabOrder;
+    for (const auto &[index, control] : byTabIndex)
+        tabOrder.append(control);
+    controls::tabOrder(tabOrder);
+    tabOrder.first()->setFocus();
     window::centre(this);
 }
 

@@ -24,7 +24,7 @@ QuizBoard::QuizBoard(Program &program) : m_program(program)
     frame->setObjectName("Frame1");
     frame->setGeometry(twips::rect(3840, 240, 4935, 5655));
 
-    std::array<QWidget *, AttemptedFlags::kQuestions> buttons{};
+    QList<QWidget *> tabOrder;
     for (int question = 1; question <= AttemptedFlags::kQuestions; ++question) {
         const int column = (question - 1) / 7;
         const int row = (question - 1) % 7;
@@ -32,7 +32,7 @@ QuizBoard::QuizBoard(Program &program) : m_program(program)
         auto *button = controls::button(client, name.constData(), QStringLiteral("Question %1").arg(question),
                                         column == 0 ? 4200 : 6480, 600 + row * 720, 1695, 615);
         connect(button, &QPushButton::clicked, this, [this, question] { q_Click(question); });
-        buttons[question - 1] = button;
+        tabOrder.append(button);
     }
     auto *donebutton = controls::button(client, "donebutton", "Click here when you have completed all the questions",
                                         360, 3480, 2175, 855);
@@ -40,10 +40,8 @@ QuizBoard::QuizBoard(Program &program) : m_program(program)
     connect(donebutton, &QPushButton::clicked, this, &QuizBoard::donebutton_Click);
     connect(backbutton, &QPushButton::clicked, this, &QuizBoard::backbutton_Click);
 
-    for (int i = 1; i < AttemptedFlags::kQuestions; ++i)
-        QWidget::setTabOrder(buttons[i - 1], buttons[i]);
-    controls::tabOrder({buttons.back(), backbutton, donebutton});
-    buttons.front()->setFocus();
+    tabOrder.first()->setFocus();
+    controls::tabOrder(tabOrder << backbutton << donebutton);
 
     QMenu *filemenu = menuBar()->addMenu("&File");
     filemenu->setObjectName("filemenu");

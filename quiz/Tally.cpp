@@ -1,6 +1,5 @@
 #include "quiz/Tally.h"
 
-#include "platform/HtmlView.h"
 #include "platform/MessageBox.h"
 #include "prizes/AnimationPrize.h"
 #include "prizes/BrowserPrize.h"

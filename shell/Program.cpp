@@ -1,7 +1,6 @@
 #include "shell/Program.h"
 
 #include "prizes/AnimationPrize.h"
-#include "prizes/BrowserModule.h"
 #include "prizes/GrandPrize.h"
 #include "quiz/QuestionBank.h"
 #include "quiz/QuestionWindow.h"
@@ -12,7 +11,7 @@
 #include "shell/MainWindow.h"
 
 Program::Program(std::function<void()> end, std::unique_ptr<Registry> registry,
-                 std::unique_ptr<Launcher> launcher)
+                 std::unique_ptr<Launcher> launcher, std::unique_ptr<BrowserPrize> browser)
     : main([this] { return new MainWindow(*this); }),
       help([] { return new HelpWindow; }),
       about([this] { return new AboutBox(*m_registry, *m_launcher); }),
@@ -22,6 +21,7 @@ Program::Program(std::function<void()> end, std::unique_ptr<Registry> registry,
       animation([this] { return new AnimationPrize(*this, m_aniimage); }),
       cometsgame([this] { return new GrandPrize(*this); }),
       m_end(std::move(end)),
+      m_browserPrize(std::move(browser)),
       m_registry(std::move(registry)),
       m_launcher(std::move(launcher))
 {
@@ -38,14 +38,3 @@ Window<QuestionWindow> &Program::question(int number)
 
 Program::~Program() = default;
 
-BrowserPrize &Program::browserPrize()
-{
-    if (!m_browserPrize)
-        m_browserPrize = std::make_unique<BrowserModule>();
-    return *m_browserPrize;
-}
-
-void Program::setBrowserPrize(std::unique_ptr<BrowserPrize> browser)
-{
-    m_browserPrize = std::move(browser);
-}

@@ -3,6 +3,7 @@
 #include "platform/Launcher.h"
 #include "platform/Registry.h"
 #include "platform/Window.h"
+#include "prizes/BrowserPrize.h"
 #include "quiz/GameState.h"
 
 #include <array>
@@ -11,7 +12,6 @@
 
 class AboutBox;
 class AnimationPrize;
-class BrowserPrize;
 class GrandPrize;
 class HelpWindow;
 class MainWindow;
@@ -26,10 +26,11 @@ class Program
 public:
     // `end` ends the process at once (QUIT, File, Exit and the prizes' QUIT).
     // The About box reads `registry` and starts System Information through
-    // `launcher`; tests hand in stand-ins.
+    // `launcher`; `browser` opens the browser prize. Tests hand in stand-ins.
     explicit Program(std::function<void()> end,
                      std::unique_ptr<Registry> registry = makeSystemRegistry(),
-                     std::unique_ptr<Launcher> launcher = makeSystemLauncher());
+                     std::unique_ptr<Launcher> launcher = makeSystemLauncher(),
+                     std::unique_ptr<BrowserPrize> browser = makeBrowserModule());
     ~Program();
     Program(const Program &) = delete;
     Program &operator=(const Program &) = delete;
@@ -50,9 +51,8 @@ public:
     Window<AnimationPrize> animation;
     Window<GrandPrize> cometsgame;
 
-    // Opens browser windows on the manga summaries; loaded on first use.
-    BrowserPrize &browserPrize();
-    void setBrowserPrize(std::unique_ptr<BrowserPrize> browser);
+    // Opens browser windows on the manga summaries.
+    BrowserPrize &browserPrize() { return *m_browserPrize; }
 
 private:
     std::function<void()> m_end;

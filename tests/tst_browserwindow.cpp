@@ -4,6 +4,7 @@
 
 #include "platform/Twips.h"
 #include "prizes/BrowserModule.h"
+#include "prizes/BrowserPrize.h"
 #include "prizes/BrowserWindow.h"
 
 #include <QAction>

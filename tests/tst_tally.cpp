@@ -2,7 +2,7 @@
 #include "TestSupport.h"
 #include "FakeBrowserPrize.h"
 
-#include "platform/HtmlView.h"
+#include "prizes/BrowserPrize.h"
 #include "platform/Twips.h"
 #include "prizes/AnimationPrize.h"
 #include "prizes/GrandPrize.h"
@@ -32,7 +32,6 @@ class Tally
 public:
     Tally()
     {
-        program->setBrowserPrize(std::make_unique<FakeBrowserPrize>(browsers));
         QTest::mouseClick(child<QPushButton>(program->main.show(), "playbutton"), Qt::LeftButton);
         program.boxes.take();
     }
@@ -41,7 +40,7 @@ public:
     void setScore(const QString &text) { program->scorecard.get()->setScoreText(text); }
 
     QStringList browsers;
-    TestProgram program;
+    TestProgram program{std::make_unique<FakeBrowserPrize>(browsers)};
 };
 
 } // namespace

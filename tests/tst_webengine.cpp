@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include "platform/HtmlView.h"
+#include "prizes/BrowserPrize.h"
 #include "prizes/BrowserModule.h"
 #include "prizes/BrowserWindow.h"
 #include "quiz/QuizBoard.h"

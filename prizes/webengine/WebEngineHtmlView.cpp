@@ -1,5 +1,7 @@
 #include "WebEngineHtmlView.h"
 
+#include "prizes/BrowserPrize.h"
+
 #include <QWebEngineHistory>
 
 namespace {

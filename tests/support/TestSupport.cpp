@@ -36,14 +36,14 @@ QList<ShownBox> RecordedBoxes::take()
     return std::exchange(boxes, {});
 }
 
-TestProgram::TestProgram()
+TestProgram::TestProgram(std::unique_ptr<BrowserPrize> browser)
 {
     auto fakeRegistry = std::make_unique<FakeRegistry>();
     auto fakeLauncher = std::make_unique<FakeLauncher>();
     registry = fakeRegistry.get();
     launcher = fakeLauncher.get();
     program = std::make_unique<Program>([this] { ++endCount; }, std::move(fakeRegistry),
-                                        std::move(fakeLauncher));
+                                        std::move(fakeLauncher), std::move(browser));
 }
 
 TestProgram::~TestProgram()

@@ -38,11 +38,12 @@ public:
 };
 
 // A program whose End is recorded instead of ending the test, plus the
-// windows' message boxes recorded; its registry and launcher are fakes.
+// windows' message boxes recorded; its registry and launcher are fakes, its
+// browser prize the real module unless the test hands in another.
 class TestProgram
 {
 public:
-    TestProgram();
+    explicit TestProgram(std::unique_ptr<BrowserPrize> browser = makeBrowserModule());
     ~TestProgram();
 
     Program &operator*() { return *program; }
