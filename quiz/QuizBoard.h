@@ -2,8 +2,6 @@
 
 #include <QMainWindow>
 
-#include <array>
-
 class Program;
 class PushButton;
 
