@@ -8,7 +8,11 @@ endif
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 
-.PHONY: deps configure build run test fuzz bench clean
+.PHONY: build deps configure run test format-check fuzz bench clean
+
+# A bare `make` builds.
+build: configure
+	cmake --build $(BUILD) -j2
 
 deps:
 	./scripts/install-deps.sh
@@ -16,14 +20,15 @@ deps:
 configure: deps
 	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
 
-build: configure
-	cmake --build $(BUILD) -j2
-
 run: build
 	$(BUILD)/app/lvtriv
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j2
+
+# Every C++ file follows .clang-format.
+format-check: deps
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 # The registry file parser under clang's libFuzzer and AddressSanitizer for
 # FUZZ_SECONDS; new inputs gather in $(FUZZ_BUILD)/corpus, crashing ones in

@@ -2,8 +2,8 @@
 // browser window's caption, through the real tally and the real module:
 // the first award (module and engine start cold) and a second one (warm).
 #include "platform/MessageBox.h"
+#include "quiz/QuizBoard.h"
 #include "quiz/ScoreWindow.h"
-#include "quiz/Tally.h"
 #include "shell/Application.h"
 #include "shell/Program.h"
 
@@ -25,7 +25,7 @@ double awardToTitleMs(Program &program)
     MessageBox::setHandler([&](const QString &, const QString &) { sinceBoxClosed.start(); });
 
     QList<QWidget *> before = QApplication::topLevelWidgets();
-    tally::award(program);
+    program.quiz.get()->donebutton_Click();
     QWidget *browser = nullptr;
     for (QWidget *window : QApplication::topLevelWidgets()) {
         if (window->objectName() == "frmBrowser" && !before.contains(window))
@@ -58,7 +58,8 @@ int main(int argc, char *argv[])
         return 1;
     }
     std::printf("award box closed -> page title in the caption (%s)\n", qPrintable(QGuiApplication::platformName()));
-    std::printf("  first award (module and engine cold) %7.1f ms  ratio to the 1000 ms budget %.2f\n", cold, cold / 1000);
+    std::printf("  first award (module and engine cold) %7.1f ms  ratio to the 1000 ms budget %.2f\n", cold,
+                cold / 1000);
     std::printf("  second award (warm)                  %7.1f ms  ratio to the first %.2f\n", warm, warm / cold);
     return 0;
 }

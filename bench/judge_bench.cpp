@@ -8,8 +8,7 @@
 
 namespace {
 
-template <class Work>
-double bestOfMs(int rounds, Work work)
+template <class Work> double bestOfMs(int rounds, Work work)
 {
     double best = 1e100;
     for (int round = 0; round < rounds; ++round) {
@@ -33,14 +32,17 @@ int main()
     const double lowerOnly = bestOfMs(20, [&] { sink = mebibyte.toLower().size() > 0; });
     const double judgeOne = bestOfMs(20, [&] { sink = questions::judge(q10, {mebibyte}); });
     const double judgeThree = bestOfMs(20, [&] { sink = questions::judge(q8, {mebibyte}); });
-    const double shortAnswer = bestOfMs(20, [&] {
-        for (int i = 0; i < 1000; ++i)
-            sink = questions::judge(q10, {QStringLiteral("I think it was Todd")});
-    }) / 1000;
+    const double shortAnswer = bestOfMs(20,
+                                        [&] {
+                                            for (int i = 0; i < 1000; ++i)
+                                                sink = questions::judge(q10, {QStringLiteral("I think it was Todd")});
+                                        })
+                               / 1000;
 
     std::printf("judging a 1 MiB answer, best of 20 rounds\n");
     std::printf("  lower-casing alone           %8.3f ms\n", lowerOnly);
-    std::printf("  question 10 (one keyword)    %8.3f ms  ratio to lower-casing %.2f\n", judgeOne, judgeOne / lowerOnly);
+    std::printf("  question 10 (one keyword)    %8.3f ms  ratio to lower-casing %.2f\n", judgeOne,
+                judgeOne / lowerOnly);
     std::printf("  question 8 (three keywords)  %8.3f ms  ratio to lower-casing %.2f\n", judgeThree,
                 judgeThree / lowerOnly);
     std::printf("  a short answer               %8.5f ms  1 MiB costs %.0fx a short answer\n", shortAnswer,

@@ -2,7 +2,7 @@
 # Every test runs headless on the offscreen platform with a runtime folder of its own.
 function(lvtriv_add_test name)
   add_executable(${name} ${ARGN})
-  target_link_libraries(${name} PRIVATE lvtriv_core lvtriv_testsupport Qt6::Test)
+  target_link_libraries(${name} PRIVATE lvtriv_testsupport lvtriv_warnings)
   add_test(NAME ${name} COMMAND ${name})
   set(runtime "${CMAKE_CURRENT_BINARY_DIR}/runtime-${name}")
   file(MAKE_DIRECTORY "${runtime}")

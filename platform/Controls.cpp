@@ -22,8 +22,8 @@ QWidget *clientArea(QMainWindow *window, QColor background)
     return client;
 }
 
-QLabel *label(QWidget *parent, const char *name, const QString &text, int left, int top,
-              int width, int height, Qt::Alignment alignment)
+QLabel *label(QWidget *parent, const char *name, const QString &text, int left, int top, int width, int height,
+              Qt::Alignment alignment)
 {
     auto *made = new QLabel(parent);
     made->setObjectName(name);
@@ -35,8 +35,7 @@ QLabel *label(QWidget *parent, const char *name, const QString &text, int left, 
     return made;
 }
 
-PushButton *button(QWidget *parent, const char *name, const QString &text, int left, int top,
-                   int width, int height)
+PushButton *button(QWidget *parent, const char *name, const QString &text, int left, int top, int width, int height)
 {
     auto *made = new PushButton(text, parent);
     made->setObjectName(name);

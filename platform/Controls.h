@@ -5,7 +5,6 @@
 #include <QList>
 #include <QString>
 
-
 class PushButton;
 class QLabel;
 class QLineEdit;
@@ -20,11 +19,10 @@ namespace controls {
 QWidget *clientArea(QMainWindow *window, QColor background);
 
 // A label of plain text (double blanks kept) that wraps inside its rectangle.
-QLabel *label(QWidget *parent, const char *name, const QString &text, int left, int top,
-              int width, int height, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
+QLabel *label(QWidget *parent, const char *name, const QString &text, int left, int top, int width, int height,
+              Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
 
-PushButton *button(QWidget *parent, const char *name, const QString &text, int left, int top,
-                   int width, int height);
+PushButton *button(QWidget *parent, const char *name, const QString &text, int left, int top, int width, int height);
 
 QLineEdit *textBox(QWidget *parent, const char *name, int left, int top, int width, int height);
 

@@ -32,8 +32,8 @@ RegistryFile FileRegistry::read() const
 }
 
 // The file is the user's own, so any access asked for is granted: nothing here writes.
-Registry::Status FileRegistry::openKey(std::uint32_t root, const QByteArray &path, std::uint32_t,
-                                       std::uint32_t, Handle &key)
+Registry::Status FileRegistry::openKey(std::uint32_t root, const QByteArray &path, std::uint32_t, std::uint32_t,
+                                       Handle &key)
 {
     auto values = read().key(root, QString::fromLocal8Bit(path));
     if (!values)
@@ -43,8 +43,8 @@ Registry::Status FileRegistry::openKey(std::uint32_t root, const QByteArray &pat
     return kSuccess;
 }
 
-Registry::Status FileRegistry::queryValue(Handle key, const QByteArray &name, std::uint32_t &type,
-                                          unsigned char *data, std::uint32_t &size)
+Registry::Status FileRegistry::queryValue(Handle key, const QByteArray &name, std::uint32_t &type, unsigned char *data,
+                                          std::uint32_t &size)
 {
     const auto openKey = m_openKeys.constFind(key);
     if (openKey == m_openKeys.cend())

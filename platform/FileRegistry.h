@@ -22,8 +22,8 @@ public:
     // Files larger than this are not read at all.
     static constexpr qint64 kLargestFile = 16 * 1024 * 1024;
 
-    Status openKey(std::uint32_t root, const QByteArray &path, std::uint32_t options,
-                   std::uint32_t access, Handle &key) override;
+    Status openKey(std::uint32_t root, const QByteArray &path, std::uint32_t options, std::uint32_t access,
+                   Handle &key) override;
     Status queryValue(Handle key, const QByteArray &name, std::uint32_t &type, unsigned char *data,
                       std::uint32_t &size) override;
     Status closeKey(Handle key) override;

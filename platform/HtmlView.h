@@ -35,9 +35,8 @@ public:
     virtual std::optional<QString> LocationURL() const = 0;
     virtual std::optional<bool> Busy() const = 0;
 
-    // Called when a download has ended, and when a navigation has finished.
+    // Called when a download has ended: the page's title and address are known.
     std::function<void()> DownloadComplete;
-    std::function<void()> NavigateComplete;
 };
 
 // What the browser module offers: views on a real web engine. The engine is

@@ -5,8 +5,7 @@
 #include <QTimer>
 #include <QWidget>
 
-LastWindowWatch::LastWindowWatch(std::function<void()> end, QObject *parent)
-    : QObject(parent), m_end(std::move(end))
+LastWindowWatch::LastWindowWatch(std::function<void()> end, QObject *parent) : QObject(parent), m_end(std::move(end))
 {
     qApp->installEventFilter(this);
 }

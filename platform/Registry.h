@@ -35,15 +35,15 @@ public:
     virtual ~Registry() = default;
 
     // Opens `path` below `root`. Success puts the key in `key`.
-    virtual Status openKey(std::uint32_t root, const QByteArray &path, std::uint32_t options,
-                           std::uint32_t access, Handle &key) = 0;
+    virtual Status openKey(std::uint32_t root, const QByteArray &path, std::uint32_t options, std::uint32_t access,
+                           Handle &key) = 0;
 
     // Reads value `name` of an open key into `data`, which holds `size` bytes.
     // Success sets `type` and sets `size` to the value's byte count (text values
     // count their terminating NUL). A value larger than the buffer fails with
     // kMoreData and `size` set to what it would need.
-    virtual Status queryValue(Handle key, const QByteArray &name, std::uint32_t &type,
-                              unsigned char *data, std::uint32_t &size) = 0;
+    virtual Status queryValue(Handle key, const QByteArray &name, std::uint32_t &type, unsigned char *data,
+                              std::uint32_t &size) = 0;
 
     virtual Status closeKey(Handle key) = 0;
 };

@@ -31,10 +31,8 @@ std::optional<std::uint32_t> rootKey(QStringView name)
         std::uint32_t key;
     };
     static constexpr Root roots[] = {
-        {u"HKEY_CLASSES_ROOT", Registry::kClassesRoot},
-        {u"HKEY_CURRENT_USER", Registry::kCurrentUser},
-        {u"HKEY_LOCAL_MACHINE", Registry::kLocalMachine},
-        {u"HKEY_USERS", Registry::kUsers},
+        {u"HKEY_CLASSES_ROOT", Registry::kClassesRoot},     {u"HKEY_CURRENT_USER", Registry::kCurrentUser},
+        {u"HKEY_LOCAL_MACHINE", Registry::kLocalMachine},   {u"HKEY_USERS", Registry::kUsers},
         {u"HKEY_CURRENT_CONFIG", Registry::kCurrentConfig},
     };
     for (const Root &root : roots) {

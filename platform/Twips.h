@@ -11,11 +11,23 @@ namespace twips {
 
 constexpr int kPerPixel = 15;
 
-inline int toPixels(int twips) { return qRound(double(twips) / kPerPixel); }
-inline int fromPixels(int pixels) { return pixels * kPerPixel; }
+inline int toPixels(int twips)
+{
+    return qRound(double(twips) / kPerPixel);
+}
+inline int fromPixels(int pixels)
+{
+    return pixels * kPerPixel;
+}
 
-inline QSize size(int width, int height) { return {toPixels(width), toPixels(height)}; }
-inline QPoint point(int left, int top) { return {toPixels(left), toPixels(top)}; }
+inline QSize size(int width, int height)
+{
+    return {toPixels(width), toPixels(height)};
+}
+inline QPoint point(int left, int top)
+{
+    return {toPixels(left), toPixels(top)};
+}
 
 inline QRect rect(int left, int top, int width, int height)
 {

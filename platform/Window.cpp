@@ -12,8 +12,7 @@ namespace {
 class CloseBoxWatch : public QObject
 {
 public:
-    CloseBoxWatch(QWidget *window, std::function<void()> forget)
-        : QObject(window), m_forget(std::move(forget))
+    CloseBoxWatch(QWidget *window, std::function<void()> forget) : QObject(window), m_forget(std::move(forget))
     {
         window->installEventFilter(this);
     }
@@ -55,9 +54,8 @@ void centre(QWidget *window)
 
 void makeFixedDialog(QWidget *window, QSize client)
 {
-    window->setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
-                           | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                           | Qt::WindowCloseButtonHint);
+    window->setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     window->setFixedSize(client);
 }
 

@@ -33,8 +33,7 @@ void destroyOnCloseBox(QWidget *window, std::function<void()> forget);
 // One named window of the program: it exists at most once, is made on first
 // use (its constructor is its load step), can be hidden and shown again with
 // its contents, and goes away with its close box unless it only hides.
-template <class W>
-class Window
+template <class W> class Window
 {
 public:
     explicit Window(std::function<W *()> make, CloseBox closeBox = CloseBox::Destroys)

@@ -12,8 +12,8 @@ HKEY toKey(Registry::Handle handle)
 class WindowsRegistry final : public Registry
 {
 public:
-    Status openKey(std::uint32_t root, const QByteArray &path, std::uint32_t options,
-                   std::uint32_t access, Handle &key) override
+    Status openKey(std::uint32_t root, const QByteArray &path, std::uint32_t options, std::uint32_t access,
+                   Handle &key) override
     {
         // The predefined root keys are 32-bit values that 64-bit Windows sign-extends.
         const HKEY rootKey = reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(static_cast<LONG>(root)));
@@ -28,8 +28,7 @@ public:
     {
         DWORD valueType = 0;
         DWORD valueSize = size;
-        const LONG status =
-            RegQueryValueExA(toKey(key), name.constData(), nullptr, &valueType, data, &valueSize);
+        const LONG status = RegQueryValueExA(toKey(key), name.constData(), nullptr, &valueType, data, &valueSize);
         type = valueType;
         size = valueSize;
         return status;

@@ -4,13 +4,11 @@
 #include "platform/PushButton.h"
 #include "platform/Twips.h"
 #include "platform/Window.h"
-#include "shell/Program.h"
 
 #include <QLabel>
 #include <QTimer>
 
-AnimationPrize::AnimationPrize(Program &program, int &aniimage)
-    : m_program(program), m_aniimage(aniimage)
+AnimationPrize::AnimationPrize(std::function<void()> end, int &aniimage) : m_end(std::move(end)), m_aniimage(aniimage)
 {
     setObjectName("Animation");
     setWindowTitle("Animation Prize");
@@ -70,5 +68,5 @@ void AnimationPrize::Timer1_Timer()
 
 void AnimationPrize::quit_Click()
 {
-    m_program.end();
+    m_end();
 }

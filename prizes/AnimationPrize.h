@@ -3,8 +3,8 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
-class Program;
 class QLabel;
 class QTimer;
 
@@ -13,10 +13,10 @@ class QTimer;
 class AnimationPrize : public QWidget
 {
 public:
-    // `aniimage` is the frame counter. It belongs to the window object, not to
-    // its on-screen part, so a window reopened after its close box goes on
-    // from the frame it had reached.
-    AnimationPrize(Program &program, int &aniimage);
+    // `end` ends the program. `aniimage` is the frame counter. It belongs to
+    // the window object, not to its on-screen part, so a window reopened after
+    // its close box goes on from the frame it had reached.
+    AnimationPrize(std::function<void()> end, int &aniimage);
 
     void Timer1_Timer();
     void quit_Click();
@@ -24,7 +24,7 @@ public:
     QTimer *Timer1;
 
 private:
-    Program &m_program;
+    std::function<void()> m_end;
     int &m_aniimage;
     QLabel *m_picture;
     std::array<QLabel *, 4> m_frames;

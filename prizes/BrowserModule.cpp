@@ -4,6 +4,8 @@
 #include "platform/MessageBox.h"
 #include "prizes/BrowserWindow.h"
 
+#include "lvtriv/Version.h"
+
 #include <QCoreApplication>
 #include <QDir>
 
@@ -23,11 +25,8 @@ void BrowserModule::open(const QString &startingAddress)
                          + m_loader.errorString());
         return;
     }
-    auto *browser = new BrowserWindow(views->createHtmlView(nullptr));
-    browser->StartingAddress = startingAddress;
-    browser->Form_Load();
     std::erase_if(m_windows, [](const QPointer<BrowserWindow> &window) { return window.isNull(); });
-    m_windows.emplace_back(browser);
+    m_windows.emplace_back(BrowserWindow::open(views->createHtmlView(nullptr), startingAddress));
 }
 
 std::unique_ptr<BrowserPrize> makeBrowserModule()
@@ -39,7 +38,7 @@ QStringList BrowserModule::defaultSearchPaths()
 {
     const QDir programDir(QCoreApplication::applicationDirPath());
     return {programDir.absoluteFilePath("../plugins"),
-            programDir.absoluteFilePath(QStringLiteral("../%1/lvtriv").arg(LVTRIV_INSTALL_LIBDIR))};
+            programDir.absoluteFilePath(QStringLiteral("../%1/lvtriv").arg(lvtriv::kInstallLibDir))};
 }
 
 HtmlViewFactory *BrowserModule::factory()

@@ -39,7 +39,6 @@ BrowserWindow::BrowserWindow(HtmlView *view) : m_view(view), m_brwWebBrowser(vie
     m_brwWebBrowser->setObjectName("brwWebBrowser");
     m_brwWebBrowser->setGeometry(twips::rect(kViewLeft, kViewTop, 5393, 3734));
     m_view->DownloadComplete = [this] { brwWebBrowser_DownloadComplete(); };
-    m_view->NavigateComplete = [this] { RecordVisitedAddress(); };
 
     picAddress = new QWidget(this);
     picAddress->setObjectName("picAddress");
@@ -64,7 +63,8 @@ BrowserWindow::BrowserWindow(HtmlView *view) : m_view(view), m_brwWebBrowser(vie
     tbToolBar->setIconSize(QSize(24, 24));
     tbToolBar->setGeometry(twips::rect(0, 0, 6540, 540));
     for (const char *key : kToolbarKeys) {
-        QAction *button = tbToolBar->addAction(QIcon(QStringLiteral(":/assets/tb-%1.png").arg(QString(key).toLower())), key);
+        QAction *button =
+            tbToolBar->addAction(QIcon(QStringLiteral(":/assets/tb-%1.png").arg(QString(key).toLower())), key);
         button->setObjectName(key);
         button->setData(QString(key));
         button->setToolTip(key);
@@ -85,6 +85,14 @@ BrowserWindow::BrowserWindow(HtmlView *view) : m_view(view), m_brwWebBrowser(vie
     setTabOrder(m_brwWebBrowser, cboAddress);
     m_brwWebBrowser->setFocus();
     window::centre(this);
+}
+
+BrowserWindow *BrowserWindow::open(HtmlView *view, const QString &startingAddress)
+{
+    auto *window = new BrowserWindow(view);
+    window->StartingAddress = startingAddress;
+    window->Form_Load();
+    return window;
 }
 
 void BrowserWindow::Form_Load()
@@ -118,9 +126,10 @@ void BrowserWindow::Form_Resize()
     Label1->setGeometry(twips::rect(240, kViewTop + viewHeight + 60, std::max(0, clientWidth - 480), 732));
 }
 
+// The address box keeps the visited pages, most recent first.
 void BrowserWindow::brwWebBrowser_DownloadComplete()
 {
-    showLocationName();
+    RecordVisitedAddress();
 }
 
 void BrowserWindow::cboAddress_Click()

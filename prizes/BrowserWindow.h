@@ -17,10 +17,14 @@ public:
     // `view` becomes part of the window, which owns it from now on.
     explicit BrowserWindow(HtmlView *view);
 
+    // A new window on `view`, shown and opening `startingAddress`: how every
+    // browser window comes to the screen. It deletes itself when closed.
+    static BrowserWindow *open(HtmlView *view, const QString &startingAddress);
+
     // The page to open; set by whoever makes the window, before showing it.
     QString StartingAddress;
 
-    // Shows the window and opens StartingAddress; call once, instead of show().
+    // Shows the window and opens StartingAddress; runs once, instead of show().
     void Form_Load();
     void Form_Resize();
     void brwWebBrowser_DownloadComplete();
@@ -28,7 +32,8 @@ public:
     void cboAddress_KeyPress(int keyAscii);
     void timTimer_Timer();
     void tbToolBar_ButtonClick(const QString &key);
-    // Puts the current page first in the address list, without a duplicate.
+    // Puts the current page first in the address list, without a duplicate,
+    // and its title in the caption.
     void RecordVisitedAddress();
 
     QToolBar *tbToolBar;

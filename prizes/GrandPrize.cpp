@@ -4,12 +4,11 @@
 #include "platform/PushButton.h"
 #include "platform/Twips.h"
 #include "platform/Window.h"
-#include "shell/Program.h"
 
 #include <QLabel>
 #include <QLineEdit>
 
-GrandPrize::GrandPrize(Program &program) : m_program(program)
+GrandPrize::GrandPrize(std::function<void()> end) : m_end(std::move(end))
 {
     setObjectName("cometsgame");
     setWindowTitle("Lumen Vesper Lumen Comets game for the SFC");
@@ -41,5 +40,5 @@ GrandPrize::GrandPrize(Program &program) : m_program(program)
 
 void GrandPrize::quit_Click()
 {
-    m_program.end();
+    m_end();
 }

@@ -2,13 +2,14 @@
 
 #include <QWidget>
 
-class Program;
+#include <functional>
 
 // The prize for all fourteen: where to download the Lumen Comets game.
 class GrandPrize : public QWidget
 {
 public:
-    explicit GrandPrize(Program &program);
+    // `end` ends the program.
+    explicit GrandPrize(std::function<void()> end);
 
     void quit_Click();
 
@@ -17,5 +18,5 @@ public:
     static constexpr const char *kSecondAddress = "https://mirror.example.net/lumen-comets-sfc.zip";
 
 private:
-    Program &m_program;
+    std::function<void()> m_end;
 };

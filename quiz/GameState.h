@@ -1,5 +1,7 @@
 #pragma once
 
+#include "quiz/Question.h"
+
 #include <array>
 
 // One attempted flag per question (q1done ... q14done). They belong to the
@@ -8,13 +10,11 @@
 class AttemptedFlags
 {
 public:
-    static constexpr int kQuestions = 14;
-
-    // `question` runs from 1 to 14.
+    // `question` runs from 1 to questions::kCount.
     bool isSet(int question) const { return m_done.at(question - 1); }
     void set(int question) { m_done.at(question - 1) = true; }
     void clearAll() { m_done.fill(false); }
 
 private:
-    std::array<bool, kQuestions> m_done{};
+    std::array<bool, questions::kCount> m_done{};
 };

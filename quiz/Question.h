@@ -11,6 +11,10 @@
 
 namespace questions {
 
+// How many questions the game has: the board's buttons, the attempted flags
+// and the question windows all follow this.
+inline constexpr int kCount = 14;
+
 // A rectangle of a window's layout, in twips.
 struct Rect
 {

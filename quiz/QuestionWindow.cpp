@@ -5,20 +5,21 @@
 #include "platform/PushButton.h"
 #include "platform/Twips.h"
 #include "platform/Window.h"
+#include "quiz/GameState.h"
 #include "quiz/Score.h"
 #include "quiz/ScoreWindow.h"
-#include "shell/Program.h"
 
 #include <QLabel>
 #include <QLineEdit>
 
 #include <map>
 
-QuestionWindow::QuestionWindow(const questions::Question &question, Program &program)
-    : m_question(question), m_program(program)
+QuestionWindow::QuestionWindow(const questions::Question &question, AttemptedFlags &attempted,
+                               Window<ScoreWindow> &scorecard)
+    : m_question(question), m_attempted(attempted), m_scorecard(scorecard)
 {
     if (question.attemptedWhenOpened)
-        m_program.attempted.set(question.number);
+        m_attempted.set(question.number);
 
     setObjectName(QStringLiteral("Form%1").arg(question.number));
     setWindowTitle(QStringLiteral("Question %1").arg(question.number));
@@ -55,7 +56,7 @@ QuestionWindow::QuestionWindow(const questions::Question &question, Program &pro
 
 void QuestionWindow::donebutton_Click()
 {
-    ScoreWindow *scorecard = m_program.scorecard.get();
+    ScoreWindow *scorecard = m_scorecard.get();
     const double current = scorecard->score();
 
     QStringList answers;
@@ -69,5 +70,5 @@ void QuestionWindow::donebutton_Click()
         MessageBox::show(m_question.wrongMessage, "Message");
     }
     hide();
-    m_program.attempted.set(m_question.number);
+    m_attempted.set(m_question.number);
 }

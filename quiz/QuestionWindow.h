@@ -1,12 +1,14 @@
 #pragma once
 
+#include "platform/Window.h"
 #include "quiz/Question.h"
 
 #include <QWidget>
 
 #include <vector>
 
-class Program;
+class AttemptedFlags;
+class ScoreWindow;
 class QLineEdit;
 
 // The window of one question: its prompt, its answer box or boxes and DONE,
@@ -15,12 +17,15 @@ class QuestionWindow : public QWidget
 {
 public:
     // The load step; question 1 counts as attempted from here on.
-    QuestionWindow(const questions::Question &question, Program &program);
+    // DONE reads and writes the score in `scorecard` and sets the question's
+    // flag in `attempted`.
+    QuestionWindow(const questions::Question &question, AttemptedFlags &attempted, Window<ScoreWindow> &scorecard);
 
     void donebutton_Click();
 
 private:
     const questions::Question &m_question;
-    Program &m_program;
+    AttemptedFlags &m_attempted;
+    Window<ScoreWindow> &m_scorecard;
     std::vector<QLineEdit *> m_boxes;
 };

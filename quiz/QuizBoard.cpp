@@ -4,15 +4,13 @@
 #include "platform/MessageBox.h"
 #include "platform/PushButton.h"
 #include "platform/Twips.h"
-#include "quiz/QuestionWindow.h"
-#include "quiz/Tally.h"
-#include "shell/MainWindow.h"
-#include "shell/Program.h"
+#include "platform/Window.h"
+#include "quiz/GameState.h"
 
 #include <QGroupBox>
 #include <QMenuBar>
 
-QuizBoard::QuizBoard(Program &program) : m_program(program)
+QuizBoard::QuizBoard(const AttemptedFlags &attempted, Actions &actions) : m_attempted(attempted), m_actions(actions)
 {
     setObjectName("quiz");
     setWindowTitle("The Quiz!");
@@ -25,7 +23,7 @@ QuizBoard::QuizBoard(Program &program) : m_program(program)
     frame->setGeometry(twips::rect(3840, 240, 4935, 5655));
 
     QList<QWidget *> tabOrder;
-    for (int question = 1; question <= AttemptedFlags::kQuestions; ++question) {
+    for (int question = 1; question <= questions::kCount; ++question) {
         const int column = (question - 1) / 7;
         const int row = (question - 1) % 7;
         const QByteArray name = "q" + QByteArray::number(question);
@@ -55,22 +53,22 @@ QuizBoard::QuizBoard(Program &program) : m_program(program)
 
 void QuizBoard::q_Click(int question)
 {
-    if (m_program.attempted.isSet(question)) {
+    if (m_attempted.isSet(question)) {
         MessageBox::show("This question has already been attempted!", "Sorry");
         return;
     }
-    m_program.question(question).show();
+    m_actions.showQuestion(question);
 }
 
 void QuizBoard::donebutton_Click()
 {
-    tally::award(m_program);
+    m_actions.tally();
 }
 
 void QuizBoard::backbutton_Click()
 {
     hide();
-    m_program.main.show();
+    m_actions.showMain();
 }
 
 void QuizBoard::file_back_Click()

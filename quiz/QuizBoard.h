@@ -2,22 +2,34 @@
 
 #include <QMainWindow>
 
-class Program;
-class PushButton;
+class AttemptedFlags;
 
-// The quiz board: fourteen question buttons, the final tally and the way back.
+// The quiz board: the question buttons, the final tally and the way back.
 // It holds no game state of its own.
 class QuizBoard : public QMainWindow
 {
 public:
-    explicit QuizBoard(Program &program);
+    // What the board asks of the rest of the game.
+    class Actions
+    {
+    public:
+        virtual void showQuestion(int number) = 0;
+        virtual void showMain() = 0;
+        virtual void tally() = 0;
 
-    // Question button `question` (1 to 14).
+    protected:
+        ~Actions() = default;
+    };
+
+    QuizBoard(const AttemptedFlags &attempted, Actions &actions);
+
+    // Question button `question` (1 to questions::kCount).
     void q_Click(int question);
     void donebutton_Click();
     void backbutton_Click();
     void file_back_Click();
 
 private:
-    Program &m_program;
+    const AttemptedFlags &m_attempted;
+    Actions &m_actions;
 };

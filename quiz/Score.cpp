@@ -5,7 +5,10 @@
 namespace score {
 
 namespace {
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
 } // namespace
 
 double read(QStringView text)

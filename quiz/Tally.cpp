@@ -1,12 +1,7 @@
 #include "quiz/Tally.h"
 
 #include "platform/MessageBox.h"
-#include "prizes/AnimationPrize.h"
-#include "prizes/BrowserPrize.h"
-#include "prizes/GrandPrize.h"
 #include "quiz/Score.h"
-#include "quiz/ScoreWindow.h"
-#include "shell/Program.h"
 
 namespace tally {
 
@@ -26,29 +21,15 @@ QString awardMessage(double score)
     return "You got " + score::text(score) + " questions right!  Now for your prize...";
 }
 
-void award(Program &program)
+void award(double score, const std::function<void(Prize)> &open)
 {
-    const double score = program.scorecard.get()->score();
     const Prize prize = prizeFor(score);
     if (prize == Prize::None) {
-        MessageBox::show("You didn't get enough questions right to win a prize.  Try again some other time.",
-                         "Sorry");
+        MessageBox::show("You didn't get enough questions right to win a prize.  Try again some other time.", "Sorry");
         return;
     }
     MessageBox::show(awardMessage(score), "Way to go!");
-    switch (prize) {
-    case Prize::Animation:
-        program.animation.show();
-        break;
-    case Prize::Browser:
-        program.browserPrize().open(kMangaSummariesAddress);
-        break;
-    case Prize::GrandPrize:
-        program.cometsgame.show();
-        break;
-    case Prize::None:
-        break;
-    }
+    open(prize);
 }
 
 } // namespace tally

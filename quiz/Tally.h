@@ -2,7 +2,7 @@
 
 #include <QString>
 
-class Program;
+#include <functional>
 
 namespace tally {
 
@@ -14,8 +14,8 @@ Prize prizeFor(double score);
 // "You got  12 questions right!  Now for your prize..."
 QString awardMessage(double score);
 
-// The quiz board's final tally: reads the score, tells the player, opens the
-// band's prize window once the message is closed. It changes nothing.
-void award(Program &program);
+// The quiz board's final tally on `score`: tells the player, then has `open`
+// open the band's prize once the message is closed. It changes nothing.
+void award(double score, const std::function<void(Prize)> &open);
 
 } // namespace tally

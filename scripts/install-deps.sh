@@ -6,6 +6,7 @@ set -eu
 
 packages="
 cmake
+clang-format
 g++
 make
 pkg-config

@@ -34,8 +34,7 @@ void showUnavailable()
 
 } // namespace
 
-AboutBox::AboutBox(Registry &registry, Launcher &launcher)
-    : m_registry(registry), m_launcher(launcher)
+AboutBox::AboutBox(Registry &registry, Launcher &launcher) : m_registry(registry), m_launcher(launcher)
 {
     setObjectName("about");
     window::makeFixedDialog(this, twips::size(7380, 4155));
@@ -77,10 +76,7 @@ AboutBox::AboutBox(Registry &registry, Launcher &launcher)
 
     const QString title = QCoreApplication::applicationName();
     setWindowTitle("About " + title);
-    lblVersion->setText(QStringLiteral("Version %1.%2.%3")
-                            .arg(LVTRIV_VERSION_MAJOR)
-                            .arg(LVTRIV_VERSION_MINOR)
-                            .arg(LVTRIV_VERSION_PATCH));
+    lblVersion->setText("Version " + QCoreApplication::applicationVersion());
     lblTitle->setText(title);
     window::centre(this);
 }
@@ -127,8 +123,7 @@ void AboutBox::StartSysInfo()
         showUnavailable();
 }
 
-bool AboutBox::GetKeyValue(std::uint32_t rootKey, const QString &keyPath, const QString &valueName,
-                           QString &valueText)
+bool AboutBox::GetKeyValue(std::uint32_t rootKey, const QString &keyPath, const QString &valueName, QString &valueText)
 {
     Registry::Handle key = 0;
     if (m_registry.openKey(rootKey, keyPath.toLocal8Bit(), 0, kKeyAccess, key) != Registry::kSuccess) {
@@ -139,8 +134,7 @@ bool AboutBox::GetKeyValue(std::uint32_t rootKey, const QString &keyPath, const 
     std::array<unsigned char, kValueBufferBytes> buffer{};
     std::uint32_t size = kValueBufferBytes;
     std::uint32_t type = 0;
-    const Registry::Status status =
-        m_registry.queryValue(key, valueName.toLocal8Bit(), type, buffer.data(), size);
+    const Registry::Status status = m_registry.queryValue(key, valueName.toLocal8Bit(), type, buffer.data(), size);
     m_registry.closeKey(key);
     // A value with no data at all counts as unreadable, so the second lookup
     // still gets its turn. A registry that claims more bytes than the buffer

@@ -26,8 +26,7 @@ public:
 
     // Reads a text or 32-bit number value into `valueText`. False, with
     // `valueText` empty, when the key or the value cannot be read.
-    bool GetKeyValue(std::uint32_t rootKey, const QString &keyPath, const QString &valueName,
-                     QString &valueText);
+    bool GetKeyValue(std::uint32_t rootKey, const QString &keyPath, const QString &valueName, QString &valueText);
 
     void reject() override;
 

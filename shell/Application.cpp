@@ -2,6 +2,8 @@
 
 #include "platform/Controls.h"
 
+#include "lvtriv/Version.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
@@ -9,15 +11,8 @@
 
 void setUpApplication(QApplication &app)
 {
-    // The pictures live in the core library, which the linker would otherwise
-    // leave their registration out of.
-    Q_INIT_RESOURCE(assets);
-
     QApplication::setApplicationName("lvtriv");
-    QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
-                                            .arg(LVTRIV_VERSION_MAJOR)
-                                            .arg(LVTRIV_VERSION_MINOR)
-                                            .arg(LVTRIV_VERSION_PATCH));
+    QApplication::setApplicationVersion(lvtriv::kVersion);
     QApplication::setOrganizationDomain("lvtriv.example.org");
     QApplication::setDesktopFileName("org.example.lvtriv");
     QApplication::setWindowIcon(QIcon(":/assets/icon.png"));

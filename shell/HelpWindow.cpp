@@ -18,8 +18,8 @@ HelpWindow::HelpWindow()
     heading.setUnderline(true);
     controls::label(this, "Label1", "Help", 240, 240, 1335, 735)->setFont(heading);
     controls::label(this, "Label2",
-                    "1.  You only get one chance to answer each question per game.  Make the best use of it.",
-                    240, 1320, 5055, 855);
+                    "1.  You only get one chance to answer each question per game.  Make the best use of it.", 240,
+                    1320, 5055, 855);
     controls::label(this, "Label7",
                     "2.  If you feel that the answer you have given is right, then try retyping it being "
                     "careful to watch your spelling, capitalization, and periods.",

@@ -4,18 +4,15 @@
 #include "platform/MessageBox.h"
 #include "platform/PushButton.h"
 #include "platform/Twips.h"
-#include "quiz/QuizBoard.h"
-#include "quiz/ScoreWindow.h"
-#include "shell/AboutBox.h"
-#include "shell/HelpWindow.h"
-#include "shell/Program.h"
+#include "platform/Window.h"
+#include "quiz/GameState.h"
 
 #include <QLabel>
 #include <QMenuBar>
 
-MainWindow::MainWindow(Program &program) : m_program(program)
+MainWindow::MainWindow(AttemptedFlags &attempted, Actions &actions) : m_actions(actions)
 {
-    m_program.attempted.clearAll();
+    attempted.clearAll();
 
     setObjectName("main");
     setWindowTitle("Lumen Vesper Quiz v3.0");
@@ -79,28 +76,27 @@ void MainWindow::playbutton_Click()
 {
     MessageBox::show("Keep your hands on the keyboard at all times.  No harm will come to you if you do so.",
                      "Danger, Dud Ozezodiz!  Danger!");
-    m_program.scorecard.get()->setScoreText("0");
-    m_program.scorecard.show();
-    m_program.quiz.show();
+    m_actions.startGame();
 }
 
 void MainWindow::prizes_Click()
 {
-    MessageBox::show("Grand prize: The Lumen Comets SFC game!  2nd prize: Manga summaries  3rd prize: A neat little animation",
-                     "THE PRIZES");
+    MessageBox::show(
+        "Grand prize: The Lumen Comets SFC game!  2nd prize: Manga summaries  3rd prize: A neat little animation",
+        "THE PRIZES");
 }
 
 void MainWindow::helpbutton_Click()
 {
-    m_program.help.show();
+    m_actions.showHelp();
 }
 
 void MainWindow::aboutbutton_Click()
 {
-    m_program.about.show();
+    m_actions.showAbout();
 }
 
 void MainWindow::quitbutton_Click()
 {
-    m_program.end();
+    m_actions.end();
 }

@@ -2,16 +2,30 @@
 
 #include <QMainWindow>
 
-class Program;
-class PushButton;
+class AttemptedFlags;
 
 // The program's first window and its home: play, the prize list, help,
 // About and QUIT.
 class MainWindow : public QMainWindow
 {
 public:
-    // The load step: clears the fourteen attempted flags.
-    explicit MainWindow(Program &program);
+    // What the main window asks of the rest of the program.
+    class Actions
+    {
+    public:
+        // The score becomes "0"; the score window and the quiz board show.
+        virtual void startGame() = 0;
+        virtual void showHelp() = 0;
+        virtual void showAbout() = 0;
+        // Ends the process at once.
+        virtual void end() = 0;
+
+    protected:
+        ~Actions() = default;
+    };
+
+    // The load step: clears the attempted flags.
+    MainWindow(AttemptedFlags &attempted, Actions &actions);
 
     void playbutton_Click();
     void prizes_Click();
@@ -22,5 +36,5 @@ public:
 private:
     void buildMenus();
 
-    Program &m_program;
+    Actions &m_actions;
 };

@@ -5,6 +5,9 @@
 #include "platform/Window.h"
 #include "prizes/BrowserPrize.h"
 #include "quiz/GameState.h"
+#include "quiz/QuizBoard.h"
+#include "quiz/Tally.h"
+#include "shell/MainWindow.h"
 
 #include <array>
 #include <functional>
@@ -14,29 +17,37 @@ class AboutBox;
 class AnimationPrize;
 class GrandPrize;
 class HelpWindow;
-class MainWindow;
 class QuestionWindow;
-class QuizBoard;
 class ScoreWindow;
 
-// The running program: every named window, each made on first use and reached
-// by everyone through here, and the state that outlives the windows.
-class Program
+// The running program and the one place that wires its windows together:
+// every named window, each made on first use, handed only what it uses; and
+// the state that outlives the windows.
+class Program : private MainWindow::Actions, private QuizBoard::Actions
 {
 public:
     // `end` ends the process at once (QUIT, File, Exit and the prizes' QUIT).
     // The About box reads `registry` and starts System Information through
     // `launcher`; `browser` opens the browser prize. Tests hand in stand-ins.
-    explicit Program(std::function<void()> end,
-                     std::unique_ptr<Registry> registry = makeSystemRegistry(),
+    explicit Program(std::function<void()> end, std::unique_ptr<Registry> registry = makeSystemRegistry(),
                      std::unique_ptr<Launcher> launcher = makeSystemLauncher(),
                      std::unique_ptr<BrowserPrize> browser = makeBrowserModule());
     ~Program();
     Program(const Program &) = delete;
     Program &operator=(const Program &) = delete;
 
-    void end() const { m_end(); }
+private:
+    // Declared before the windows that borrow them, so that they outlive every
+    // window: an open About box goes before the registry it reads.
+    std::function<void()> m_end;
+    std::unique_ptr<Registry> m_registry;
+    std::unique_ptr<Launcher> m_launcher;
+    std::unique_ptr<BrowserPrize> m_browserPrize;
+    // The animation's frame counter belongs to the window object, not to its
+    // on-screen part: it survives the close box.
+    int m_aniimage = 0;
 
+public:
     AttemptedFlags attempted;
 
     Window<MainWindow> main;
@@ -44,23 +55,22 @@ public:
     Window<AboutBox> about;
     Window<QuizBoard> quiz;
     Window<ScoreWindow> scorecard;
+    Window<AnimationPrize> animation;
+    Window<GrandPrize> cometsgame;
 
     // Question window `number` (Form1 ... Form14).
     Window<QuestionWindow> &question(int number);
 
-    Window<AnimationPrize> animation;
-    Window<GrandPrize> cometsgame;
-
-    // Opens browser windows on the manga summaries.
-    BrowserPrize &browserPrize() { return *m_browserPrize; }
+    void end() override { m_end(); }
 
 private:
-    std::function<void()> m_end;
-    // The animation's frame counter belongs to the window object, not to its
-    // on-screen part: it survives the close box.
-    int m_aniimage = 0;
-    std::unique_ptr<BrowserPrize> m_browserPrize;
-    std::unique_ptr<Registry> m_registry;
-    std::unique_ptr<Launcher> m_launcher;
-    std::array<std::unique_ptr<Window<QuestionWindow>>, AttemptedFlags::kQuestions> m_questions;
+    void startGame() override;
+    void showHelp() override;
+    void showAbout() override;
+    void showQuestion(int number) override;
+    void showMain() override;
+    void tally() override;
+    void openPrize(tally::Prize prize);
+
+    std::array<std::unique_ptr<Window<QuestionWindow>>, questions::kCount> m_questions;
 };

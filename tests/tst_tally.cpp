@@ -1,48 +1,26 @@
 #include "TestMain.h"
 #include "TestSupport.h"
-#include "FakeBrowserPrize.h"
 
-#include "prizes/BrowserPrize.h"
-#include "platform/Twips.h"
 #include "prizes/AnimationPrize.h"
 #include "prizes/GrandPrize.h"
 #include "quiz/QuestionWindow.h"
-#include "quiz/QuizBoard.h"
+#include "quiz/Score.h"
 #include "quiz/ScoreWindow.h"
 #include "quiz/Tally.h"
-#include "shell/MainWindow.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTimer>
 
-namespace {
+using tally::Prize;
 
-const ShownBox kTooFew{"Sorry",
-                       "You didn't get enough questions right to win a prize.  Try again some other time."};
+namespace {
+const ShownBox kTooFew{"Sorry", "You didn't get enough questions right to win a prize.  Try again some other time."};
 
 ShownBox award(const char *score)
 {
     return {"Way to go!", QStringLiteral("You got  %1 questions right!  Now for your prize...").arg(score)};
 }
-
-class Tally
-{
-public:
-    Tally()
-    {
-        QTest::mouseClick(child<QPushButton>(program->main.show(), "playbutton"), Qt::LeftButton);
-        program.boxes.take();
-    }
-
-    void press() { QTest::mouseClick(child<QPushButton>(program->quiz.peek(), "donebutton"), Qt::LeftButton); }
-    void setScore(const QString &text) { program->scorecard.get()->setScoreText(text); }
-
-    QStringList browsers;
-    TestProgram program{std::make_unique<FakeBrowserPrize>(browsers)};
-};
-
 } // namespace
 
 class TestTally : public QObject
@@ -55,203 +33,96 @@ private slots:
     void bands_data()
     {
         QTest::addColumn<QString>("score");
-        QTest::addColumn<QList<ShownBox>>("boxes");
-        QTest::addColumn<QString>("prize");
+        QTest::addColumn<Boxes>("boxes");
+        QTest::addColumn<int>("prize");
 
-        QTest::addRow("-1") << "-1" << QList<ShownBox>{kTooFew} << "";
-        QTest::addRow("0") << "0" << QList<ShownBox>{kTooFew} << "";
-        QTest::addRow("9") << " 9" << QList<ShownBox>{kTooFew} << "";
-        QTest::addRow("10") << " 10" << QList<ShownBox>{award("10")} << "Animation";
-        QTest::addRow("11") << " 11" << QList<ShownBox>{award("11")} << "Animation";
-        QTest::addRow("12") << " 12" << QList<ShownBox>{award("12")} << "browser";
-        QTest::addRow("13") << " 13" << QList<ShownBox>{award("13")} << "browser";
-        QTest::addRow("14") << " 14" << QList<ShownBox>{award("14")} << "cometsgame";
-        QTest::addRow("15") << " 15" << QList<ShownBox>{kTooFew} << "";
-        QTest::addRow("28") << " 28" << QList<ShownBox>{kTooFew} << "";
-        QTest::addRow("no blank") << "12" << QList<ShownBox>{award("12")} << "browser";
-        QTest::addRow("empty") << "" << QList<ShownBox>{kTooFew} << "";
-        QTest::addRow("letters") << "abc" << QList<ShownBox>{kTooFew} << "";
-        QTest::addRow("digits then junk") << "  7x" << QList<ShownBox>{kTooFew} << "";
-        QTest::addRow("past 16 bits") << "99999999999" << QList<ShownBox>{kTooFew} << "";
+        const auto none = int(Prize::None);
+        QTest::addRow("-1") << "-1" << Boxes{kTooFew} << none;
+        QTest::addRow("9") << " 9" << Boxes{kTooFew} << none;
+        QTest::addRow("10") << " 10" << Boxes{award("10")} << int(Prize::Animation);
+        QTest::addRow("11") << " 11" << Boxes{award("11")} << int(Prize::Animation);
+        QTest::addRow("12") << " 12" << Boxes{award("12")} << int(Prize::Browser);
+        QTest::addRow("13 without blank") << "13" << Boxes{award("13")} << int(Prize::Browser);
+        QTest::addRow("14") << " 14" << Boxes{award("14")} << int(Prize::GrandPrize);
+        QTest::addRow("15") << " 15" << Boxes{kTooFew} << none;
+        QTest::addRow("empty") << "" << Boxes{kTooFew} << none;
+        QTest::addRow("14.9 rounds down") << "14.9" << Boxes{award("14")} << int(Prize::GrandPrize);
+        QTest::addRow("past 32 bits") << "4294967308" << Boxes{kTooFew} << none;
     }
 
     void bands()
     {
         QFETCH(QString, score);
-        QFETCH(QList<ShownBox>, boxes);
-        QFETCH(QString, prize);
-        Tally tally;
-        tally.setScore(score);
-        QStringList visibleDuringBox;
-        tally.program.boxes.whileShown = [&](const ShownBox &) { visibleDuringBox = visibleWindows(); };
-
-        tally.press();
-
-        QCOMPARE(tally.program.boxes.take(), boxes);
-        QCOMPARE(visibleDuringBox, (QStringList{"main", "quiz", "scorecard"})); // the prize comes after the box
-        QStringList expected{"main", "quiz", "scorecard"};
-        if (prize == "browser")
-            QCOMPARE(tally.browsers, QStringList{kMangaSummariesAddress});
-        else if (!prize.isEmpty())
-            expected.append(prize);
-        if (prize != "browser")
-            QVERIFY(tally.browsers.isEmpty());
-        expected.sort();
-        QCOMPARE(visibleWindows(), expected);
-        QCOMPARE(tally.program->scorecard.peek()->scorelabel->text(), score); // nothing is reset
+        QFETCH(Boxes, boxes);
+        QFETCH(int, prize);
+        RecordedBoxes shown;
+        int boxesBeforePrize = -1;
+        QList<Prize> opened;
+        tally::award(score::read(score), [&](Prize won) {
+            boxesBeforePrize = int(shown.boxes.size());
+            opened.append(won);
+        });
+        QCOMPARE(shown.take(), boxes);
+        if (prize == int(Prize::None)) {
+            QVERIFY(opened.isEmpty());
+        } else {
+            QCOMPARE(opened, QList<Prize>{Prize(prize)});
+            QCOMPARE(boxesBeforePrize, 1); // the prize comes after the box
+        }
     }
 
-    void secondTallyRepeatsIt()
+    void eachBandOpensItsWindowAndTheTallyRepeats()
     {
-        Tally tally;
-        tally.setScore(" 13");
-        tally.press();
-        tally.press();
-        QCOMPARE(tally.browsers, (QStringList{kMangaSummariesAddress, kMangaSummariesAddress}));
+        TestProgram game;
+        game.play();
+        game.program->scorecard.get()->setScoreText(" 13");
+        click(game->quiz.peek(), "donebutton");
+        click(game->quiz.peek(), "donebutton");
+        QCOMPARE(game.browsers, (QStringList{kMangaSummariesAddress, kMangaSummariesAddress}));
 
-        tally.setScore(" 10");
-        tally.press();
-        AnimationPrize *animation = tally.program->animation.peek();
-        tally.press();
-        QCOMPARE(tally.program->animation.peek(), animation);
-        QCOMPARE(tally.program.boxes.take(), (QList<ShownBox>{award("13"), award("13"), award("10"), award("10")}));
-        QCOMPARE(existingWindows(), (QStringList{"Animation", "main", "quiz", "scorecard"}));
-    }
-
-    void tallyAfterScoreWindowClosedReadsItStill()
-    {
-        Tally tally;
-        tally.setScore(" 11");
-        pressCloseBox(tally.program->scorecard.peek());
-        tally.press();
-        QCOMPARE(tally.program.boxes.take(), QList<ShownBox>{award("11")});
-    }
-
-    void tallyWithoutScoreWindowReadsZero()
-    {
-        TestProgram program;
-        QuizBoard *board = program->quiz.show();
-        QTest::mouseClick(child<QPushButton>(board, "donebutton"), Qt::LeftButton);
-        QCOMPARE(program.boxes.take(), QList<ShownBox>{kTooFew});
-        QVERIFY(program->scorecard.peek());
-        QVERIFY(!program->scorecard.peek()->isVisible());
+        game.program->scorecard.get()->setScoreText(" 10");
+        click(game->quiz.peek(), "donebutton");
+        game.program->scorecard.get()->setScoreText(" 14");
+        click(game->quiz.peek(), "donebutton");
+        QCOMPARE(visibleWindows(), (QStringList{"Animation", "cometsgame", "main", "quiz", "scorecard"}));
+        QCOMPARE(game.score(), QString(" 14")); // nothing is reset
     }
 
     void animationCyclesFramesAndKeepsItsCounter()
     {
-        TestProgram program;
-        AnimationPrize *animation = program->animation.show();
-        QCOMPARE(animation->size(), twips::size(7440, 7485));
+        TestProgram game;
+        AnimationPrize *animation = game->animation.show();
         auto *picture = child<QLabel>(animation, "Picture1");
-        const QPoint corner = picture->pos();
         QVERIFY(picture->pixmap().isNull()); // empty until the first tick
-        QVERIFY(animation->Timer1->isActive());
-        QCOMPARE(animation->Timer1->interval(), 1000);
-        for (int index = 1; index <= 4; ++index)
-            QVERIFY(!child<QLabel>(animation, qPrintable(QStringLiteral("Image1(%1)").arg(index)))->isVisible());
-
-        const QList<QSize> sizes{{300, 231}, {293, 160}, {300, 213}, {300, 232}, {300, 231}, {293, 160}};
-        const int border = 2 * picture->frameWidth();
+        QList<QImage> shown;
         for (int tick = 0; tick < 5; ++tick) {
             animation->Timer1_Timer();
-            QCOMPARE(picture->pixmap().size(), sizes[tick]);
-            QCOMPARE(picture->size(), sizes[tick] + QSize(border, border));
-            QCOMPARE(picture->pos(), corner);
+            shown.append(picture->pixmap().toImage());
+            const int border = 2 * picture->frameWidth();
+            QCOMPARE(picture->size(), picture->pixmap().size() + QSize(border, border)); // sized to the frame
         }
+        QVERIFY(shown[0] != shown[1] && shown[1] != shown[2] && shown[2] != shown[3]);
+        QCOMPARE(shown[4], shown[0]); // four frames, then round again
 
         // The counter belongs to the window object: a reopened window goes on.
         pressCloseBox(animation);
-        QVERIFY(!program->animation.peek());
-        animation = program->animation.show();
-        picture = child<QLabel>(animation, "Picture1");
-        QVERIFY(picture->pixmap().isNull());
+        animation = game->animation.show();
         animation->Timer1_Timer();
-        QCOMPARE(picture->pixmap().size(), sizes[5]);
+        QCOMPARE(child<QLabel>(animation, "Picture1")->pixmap().toImage(), shown[1]);
+        QVERIFY(animation->Timer1->isActive());
     }
 
-    void animationTicksOnItsOwnOnlyWhileItExists()
+    void prizeWindowsQuitAndComeBackFresh()
     {
-        TestProgram program;
-        AnimationPrize *animation = program->animation.show();
-        animation->Timer1->setInterval(1); // one tick, driven by the real timer
-        auto *picture = child<QLabel>(animation, "Picture1");
-        QTRY_COMPARE(picture->pixmap().size(), QSize(300, 231));
-        QPointer<QTimer> timer = animation->Timer1;
-        pressCloseBox(animation);
-        QVERIFY(!timer); // the timer went with the window
-    }
-
-    void grandPrizeShowsTheAddresses()
-    {
-        TestProgram program;
-        GrandPrize *prize = program->cometsgame.show();
-        QVERIFY(QTest::qWaitForWindowActive(prize));
-        QCOMPARE(prize->windowTitle(), QString("Lumen Vesper Lumen Comets game for the SFC"));
-        QCOMPARE(prize->size(), twips::size(6705, 7455));
-        auto *first = child<QLineEdit>(prize, "Text1");
-        auto *second = child<QLineEdit>(prize, "Text2");
-        QCOMPARE(QApplication::focusWidget(), first);
-        QVERIFY(first->text().startsWith("https://") && second->text().startsWith("https://"));
-        QCOMPARE(first->text().section('/', -1), second->text().section('/', -1)); // one archive, two hosts
-        QVERIFY(QUrl(first->text()).host().endsWith(".example.org"));
-        QVERIFY(QUrl(second->text()).host().endsWith(".example.net"));
-        QCOMPARE(child<QLabel>(prize, "Image1")->pixmap().size(), QSize(260, 231));
-        QVERIFY(child<QLabel>(prize, "Label2")->font().bold());
-
-        // The close box only closes it; the next award makes it afresh.
-        first->setText("edited");
+        TestProgram game;
+        GrandPrize *prize = game->cometsgame.show();
+        child<QLineEdit>(prize, "Text1")->setText("edited");
         pressCloseBox(prize);
-        QCOMPARE(child<QLineEdit>(program->cometsgame.show(), "Text1")->text(), QString(GrandPrize::kFirstAddress));
-    }
+        QCOMPARE(child<QLineEdit>(game->cometsgame.show(), "Text1")->text(), QString(GrandPrize::kFirstAddress));
 
-    void prizeQuitButtonsEndTheProgram()
-    {
-        TestProgram program;
-        QTest::mouseClick(child<QPushButton>(program->animation.show(), "quit"), Qt::LeftButton);
-        QCOMPARE(program.endCount, 1);
-        QTest::mouseClick(child<QPushButton>(program->cometsgame.show(), "quit"), Qt::LeftButton);
-        QCOMPARE(program.endCount, 2);
-    }
-
-    void winningThroughTheRealWindows_data()
-    {
-        QTest::addColumn<int>("right");
-        QTest::addColumn<QString>("prize");
-        QTest::addRow("ten") << 10 << "Animation";
-        QTest::addRow("fourteen") << 14 << "cometsgame";
-    }
-
-    void winningThroughTheRealWindows()
-    {
-        QFETCH(int, right);
-        QFETCH(QString, prize);
-        const QStringList answers{"Kaede Harada", "Ayane Sekine", "Yui Okabe", "Shiori Nagase", "Natsuki Ebina"};
-        const char *singles[] = {nullptr, nullptr, "dragonfly", "gorvan tiakon", "green", "kuten land", nullptr,
-                                 "emiko tanabe", "brent shintarou isozaki", "princess diamond", "todd",
-                                 "vesper crystal power vesper star power", "robocop", "love line fm no. 10",
-                                 "marla devane"};
-        const QStringList voices{"Dana Pruitt", "Lois Carvell", "Nora Whitby", "Irene Colby", "Wendy Ashfield"};
-        const char *boxes[] = {"vesper", "cobalt", "pyros", "gale", "iris"};
-
-        Tally tally;
-        for (int number = 1; number <= 14; ++number) {
-            QTest::mouseClick(child<QPushButton>(tally.program->quiz.peek(), qPrintable(QStringLiteral("q%1").arg(number))),
-                              Qt::LeftButton);
-            QWidget *window = tally.program->question(number).peek();
-            const bool answerRight = number <= right;
-            if (number == 1 || number == 6) {
-                for (int box = 0; box < 5; ++box)
-                    QTest::keyClicks(child<QLineEdit>(window, boxes[box]),
-                                     answerRight ? (number == 1 ? answers : voices)[box] : QString());
-            } else {
-                QTest::keyClicks(window->findChild<QLineEdit *>(), answerRight ? singles[number] : "no idea");
-            }
-            QTest::mouseClick(child<QPushButton>(window, "donebutton"), Qt::LeftButton);
-        }
-        tally.program.boxes.take();
-        tally.press();
-        QCOMPARE(tally.program.boxes.take(), QList<ShownBox>{award(qPrintable(QString::number(right)))});
-        QVERIFY(visibleWindows().contains(prize));
+        click(game->cometsgame.peek(), "quit");
+        click(game->animation.show(), "quit");
+        QCOMPARE(game.endCount, 2);
     }
 };
 

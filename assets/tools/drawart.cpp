@@ -43,8 +43,9 @@ const QColor kGoldLight(0xff, 0xec, 0xa6);
 const QColor kGoldDark(0xc2, 0x84, 0x1a);
 const QColor kRose(0xf0, 0x6d, 0x8f);
 
-struct Heroine {
-    const char* name;
+struct Heroine
+{
+    const char *name;
     QColor light;
     QColor dark;
 };
@@ -58,7 +59,8 @@ const std::array<Heroine, 5> kHeroines = {{
 }};
 
 // ------------------------------------------------------------ small utils
-struct Rng {
+struct Rng
+{
     uint64_t s;
     explicit Rng(uint64_t seed) : s(seed * 0x9E3779B97F4A7C15ull + 0x1234567ull) {}
     uint32_t next()
@@ -88,36 +90,37 @@ QImage newImage(int w, int h, bool transparent)
     return img;
 }
 
-void report(const QString& name, const QImage& img, bool ok)
+void report(const QString &name, const QImage &img, bool ok)
 {
-    std::printf("%-18s %4d x %-4d %s\n", qPrintable(name), img.width(), img.height(),
-                ok ? "ok" : "FAILED");
-    if (!ok) g_ok = false;
+    std::printf("%-18s %4d x %-4d %s\n", qPrintable(name), img.width(), img.height(), ok ? "ok" : "FAILED");
+    if (!ok)
+        g_ok = false;
 }
 
-void savePng(const QImage& img, const QString& name, bool opaque = false)
+void savePng(const QImage &img, const QString &name, bool opaque = false)
 {
     QImage out = img.convertToFormat(opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32);
     report(name, out, out.save(g_outDir + QLatin1Char('/') + name, "PNG"));
 }
 
-void saveJpg(const QImage& img, const QString& name)
+void saveJpg(const QImage &img, const QString &name)
 {
     QImage out = img.convertToFormat(QImage::Format_RGB32);
     report(name, out, out.save(g_outDir + QLatin1Char('/') + name, "JPG", 90));
 }
 
 // Three-pass box blur (close to a gaussian) on a premultiplied image.
-QImage blurred(const QImage& src, int r)
+QImage blurred(const QImage &src, int r)
 {
     QImage img = src.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    if (r <= 0) return img;
+    if (r <= 0)
+        return img;
     const int w = img.width(), h = img.height();
     std::vector<float> a(size_t(w) * h * 4), b(a.size());
     for (int y = 0; y < h; ++y) {
-        const QRgb* line = reinterpret_cast<const QRgb*>(img.constScanLine(y));
+        const QRgb *line = reinterpret_cast<const QRgb *>(img.constScanLine(y));
         for (int x = 0; x < w; ++x) {
-            float* d = &a[(size_t(y) * w + x) * 4];
+            float *d = &a[(size_t(y) * w + x) * 4];
             d[0] = qAlpha(line[x]);
             d[1] = qRed(line[x]);
             d[2] = qGreen(line[x]);
@@ -132,7 +135,8 @@ QImage blurred(const QImage& src, int r)
                     float s = 0;
                     for (int k = -r; k <= r; ++k) {
                         const int xx = x + k;
-                        if (xx >= 0 && xx < w) s += a[(size_t(y) * w + xx) * 4 + c];
+                        if (xx >= 0 && xx < w)
+                            s += a[(size_t(y) * w + xx) * 4 + c];
                     }
                     b[(size_t(y) * w + x) * 4 + c] = s * inv;
                 }
@@ -142,15 +146,16 @@ QImage blurred(const QImage& src, int r)
                     float s = 0;
                     for (int k = -r; k <= r; ++k) {
                         const int yy = y + k;
-                        if (yy >= 0 && yy < h) s += b[(size_t(yy) * w + x) * 4 + c];
+                        if (yy >= 0 && yy < h)
+                            s += b[(size_t(yy) * w + x) * 4 + c];
                     }
                     a[(size_t(y) * w + x) * 4 + c] = s * inv;
                 }
     }
     for (int y = 0; y < h; ++y) {
-        QRgb* line = reinterpret_cast<QRgb*>(img.scanLine(y));
+        QRgb *line = reinterpret_cast<QRgb *>(img.scanLine(y));
         for (int x = 0; x < w; ++x) {
-            const float* d = &a[(size_t(y) * w + x) * 4];
+            const float *d = &a[(size_t(y) * w + x) * 4];
             auto cl = [](float v) { return std::clamp(int(v + 0.5f), 0, 255); };
             const int al = cl(d[0]);
             line[x] = qRgba(std::min(cl(d[1]), al), std::min(cl(d[2]), al), std::min(cl(d[3]), al), al);
@@ -160,8 +165,8 @@ QImage blurred(const QImage& src, int r)
 }
 
 // Paints `shape` blurred by `radius` in `color` onto `p` (a soft glow or shadow).
-void softShape(QPainter& p, const QSize& size, const QPainterPath& shape, const QColor& color,
-               int radius, int repeat = 1)
+void softShape(QPainter &p, const QSize &size, const QPainterPath &shape, const QColor &color, int radius,
+               int repeat = 1)
 {
     QImage layer = newImage(size.width(), size.height(), true);
     {
@@ -172,7 +177,8 @@ void softShape(QPainter& p, const QSize& size, const QPainterPath& shape, const 
         lp.drawPath(shape);
     }
     layer = blurred(layer, radius);
-    for (int i = 0; i < repeat; ++i) p.drawImage(0, 0, layer);
+    for (int i = 0; i < repeat; ++i)
+        p.drawImage(0, 0, layer);
 }
 
 QPainterPath starPath(QPointF c, double outer, double inner, double rotDeg = -90.0)
@@ -224,7 +230,7 @@ QLinearGradient goldGradient(double y0, double y1)
 }
 
 // Random star field with a few twinkles.
-void starField(QPainter& p, const QRectF& area, int count, uint64_t seed, double maxR = 1.2)
+void starField(QPainter &p, const QRectF &area, int count, uint64_t seed, double maxR = 1.2)
 {
     Rng rng(seed);
     p.setPen(Qt::NoPen);
@@ -248,7 +254,7 @@ void starField(QPainter& p, const QRectF& area, int count, uint64_t seed, double
 // Gold crescent and star on a deep violet round badge, designed on a 64 unit
 // grid; `size` is the pixel size it is rendered at (small sizes get a
 // simplified, bolder version).
-void drawEmblem(QPainter& p, QPointF topLeft, double size)
+void drawEmblem(QPainter &p, QPointF topLeft, double size)
 {
     p.save();
     p.translate(topLeft);
@@ -493,7 +499,7 @@ QPainterPath shieldPath(QPointF c, double w, double h)
     return s;
 }
 
-void drawCrest(QPainter& p, const QSize& canvas, QPointF c, double w, double h, const Heroine& hero)
+void drawCrest(QPainter &p, const QSize &canvas, QPointF c, double w, double h, const Heroine &hero)
 {
     const QPainterPath shield = shieldPath(c, w, h);
     softShape(p, canvas, shield.translated(0, 3.5), QColor(50, 20, 90, 120), 3);
@@ -605,7 +611,7 @@ void makeMainHeroines()
     p.setPen(Qt::NoPen);
     for (int i = 0; i < 26; ++i) {
         const QPointF sp(rng.range(6, W - 6), rng.range(6, H - 6));
-        const Heroine& h = kHeroines[size_t(rng.next() % 5)];
+        const Heroine &h = kHeroines[size_t(rng.next() % 5)];
         QColor col = h.light;
         col.setAlpha(int(rng.range(110, 210)));
         p.setBrush(col);
@@ -723,34 +729,54 @@ void makeQuizBoard()
 
 // ====================================================== pixel-art title
 // Chunky title glyphs (7 rows, variable width) and 3x5 glyphs for the prompt.
-const char* titleGlyph(char c)
+const char *titleGlyph(char c)
 {
     switch (c) {
-    case 'L': return "##....|##....|##....|##....|##....|##....|######";
-    case 'U': return "##..##|##..##|##..##|##..##|##..##|##..##|.####.";
-    case 'M': return "##...##|###.###|#######|##.#.##|##...##|##...##|##...##";
-    case 'E': return "######|##....|##....|#####.|##....|##....|######";
-    case 'N': return "##...##|###..##|####.##|##.####|##..###|##...##|##...##";
-    case 'C': return ".#####|##....|##....|##....|##....|##....|.#####";
-    case 'O': return ".####.|##..##|##..##|##..##|##..##|##..##|.####.";
-    case 'T': return "######|..##..|..##..|..##..|..##..|..##..|..##..";
-    case 'S': return ".#####|##....|##....|.####.|....##|....##|#####.";
-    default: return nullptr;
+    case 'L':
+        return "##....|##....|##....|##....|##....|##....|######";
+    case 'U':
+        return "##..##|##..##|##..##|##..##|##..##|##..##|.####.";
+    case 'M':
+        return "##...##|###.###|#######|##.#.##|##...##|##...##|##...##";
+    case 'E':
+        return "######|##....|##....|#####.|##....|##....|######";
+    case 'N':
+        return "##...##|###..##|####.##|##.####|##..###|##...##|##...##";
+    case 'C':
+        return ".#####|##....|##....|##....|##....|##....|.#####";
+    case 'O':
+        return ".####.|##..##|##..##|##..##|##..##|##..##|.####.";
+    case 'T':
+        return "######|..##..|..##..|..##..|..##..|..##..|..##..";
+    case 'S':
+        return ".#####|##....|##....|.####.|....##|....##|#####.";
+    default:
+        return nullptr;
     }
 }
 
-int glyphWidth(const char* g) { return int(std::strchr(g, '|') - g); }
+int glyphWidth(const char *g)
+{
+    return int(std::strchr(g, '|') - g);
+}
 
-const char* glyph3x5(char c)
+const char *glyph3x5(char c)
 {
     switch (c) {
-    case 'P': return "##.#.###.#..#..";
-    case 'R': return "##.#.###.#.##.#";
-    case 'E': return "####..##.#..###";
-    case 'S': return ".###...#...###.";
-    case 'T': return "###.#..#..#..#.";
-    case 'A': return ".#.#.#####.##.#";
-    default: return nullptr;
+    case 'P':
+        return "##.#.###.#..#..";
+    case 'R':
+        return "##.#.###.#.##.#";
+    case 'E':
+        return "####..##.#..###";
+    case 'S':
+        return ".###...#...###.";
+    case 'T':
+        return "###.#..#..#..#.";
+    case 'A':
+        return ".#.#.#####.##.#";
+    default:
+        return nullptr;
     }
 }
 
@@ -760,7 +786,8 @@ void makeCometsTitle()
     const int w = 65, h = 58; // quarter resolution
     QImage lo(w, h, QImage::Format_RGB32);
     auto put = [&](int x, int y, QRgb c) {
-        if (x >= 0 && y >= 0 && x < w && y < h) lo.setPixel(x, y, c);
+        if (x >= 0 && y >= 0 && x < w && y < h)
+            lo.setPixel(x, y, c);
     };
 
     // banded sky with checker dithering between bands
@@ -781,7 +808,7 @@ void makeCometsTitle()
         put(x, y, r < 0.5 ? qRgb(120, 120, 170) : (r < 0.85 ? qRgb(230, 230, 255) : qRgb(255, 230, 140)));
     }
     const int bigStars[][2] = {{8, 8}, {57, 27}, {5, 37}, {30, 4}};
-    for (auto& s : bigStars) {
+    for (auto &s : bigStars) {
         put(s[0], s[1], qRgb(255, 255, 255));
         put(s[0] - 1, s[1], qRgb(140, 170, 255));
         put(s[0] + 1, s[1], qRgb(140, 170, 255));
@@ -795,12 +822,15 @@ void makeCometsTitle()
         for (int x = pcx - pr; x <= pcx + pr; ++x) {
             const int dx = x - pcx, dy = y - pcy;
             const int d2 = dx * dx + dy * dy;
-            if (d2 > pr * pr) continue;
+            if (d2 > pr * pr)
+                continue;
             const int lx = dx + 5, ly = dy + 6; // light from upper left
             const int l2 = lx * lx + ly * ly;
             QRgb c = l2 < 80 ? qRgb(120, 210, 170) : (l2 < 200 ? qRgb(48, 150, 120) : qRgb(24, 84, 82));
-            if (d2 > (pr - 1) * (pr - 1)) c = qRgb(150, 230, 200);
-            if (d2 > (pr - 1) * (pr - 1) && l2 > 200) c = qRgb(30, 100, 96);
+            if (d2 > (pr - 1) * (pr - 1))
+                c = qRgb(150, 230, 200);
+            if (d2 > (pr - 1) * (pr - 1) && l2 > 200)
+                c = qRgb(30, 100, 96);
             put(x, y, c);
         }
     put(53, 52, qRgb(24, 84, 82));
@@ -813,46 +843,57 @@ void makeCometsTitle()
         const double t = i / 33.0;
         const int x = hx - i;
         const int y = hy - int(std::lround(i * 0.3));
-        QRgb c = t < 0.15 ? qRgb(255, 250, 200) : (t < 0.4 ? qRgb(255, 214, 64) : (t < 0.7 ? qRgb(255, 128, 32) : qRgb(200, 48, 40)));
+        QRgb c = t < 0.15 ? qRgb(255, 250, 200)
+                          : (t < 0.4 ? qRgb(255, 214, 64) : (t < 0.7 ? qRgb(255, 128, 32) : qRgb(200, 48, 40)));
         const bool dither = t > 0.7 && (i % 2);
-        if (!dither) put(x, y, c);
-        if (t < 0.55) put(x, y + 1, t < 0.25 ? qRgb(255, 214, 64) : qRgb(230, 96, 30));
-        if (t < 0.3) put(x, y - 1, qRgb(255, 160, 48));
+        if (!dither)
+            put(x, y, c);
+        if (t < 0.55)
+            put(x, y + 1, t < 0.25 ? qRgb(255, 214, 64) : qRgb(230, 96, 30));
+        if (t < 0.3)
+            put(x, y - 1, qRgb(255, 160, 48));
     }
     for (int dy = -1; dy <= 1; ++dy)
-        for (int dx = -1; dx <= 1; ++dx) put(hx + dx, hy + dy + 1, qRgb(255, 255, 255));
+        for (int dx = -1; dx <= 1; ++dx)
+            put(hx + dx, hy + dy + 1, qRgb(255, 255, 255));
     put(hx + 2, hy + 1, qRgb(255, 250, 200));
     put(hx, hy + 3, qRgb(255, 250, 200));
 
     // title text: bold 5x7 glyphs with an outline and a 3D drop
-    auto drawTitle = [&](const char* text, int y0, QRgb top, QRgb bottom) {
+    auto drawTitle = [&](const char *text, int y0, QRgb top, QRgb bottom) {
         const int n = int(std::strlen(text));
         int tw = -1;
-        for (int i = 0; i < n; ++i) tw += glyphWidth(titleGlyph(text[i])) + 1;
+        for (int i = 0; i < n; ++i)
+            tw += glyphWidth(titleGlyph(text[i])) + 1;
         const int x0 = (w - tw) / 2;
         std::vector<uint8_t> mask(size_t(w) * h, 0);
         int cx = x0;
         for (int i = 0; i < n; ++i) {
-            const char* g = titleGlyph(text[i]);
+            const char *g = titleGlyph(text[i]);
             const int gw = glyphWidth(g);
             for (int gy = 0; gy < 7; ++gy)
                 for (int gx = 0; gx < gw; ++gx)
                     if (g[gy * (gw + 1) + gx] == '#') {
                         const int x = cx + gx, y = y0 + gy;
-                        if (x >= 0 && x < w && y >= 0 && y < h) mask[size_t(y) * w + x] = 1;
+                        if (x >= 0 && x < w && y >= 0 && y < h)
+                            mask[size_t(y) * w + x] = 1;
                     }
             cx += gw + 1;
         }
         auto m = [&](int x, int y) { return x >= 0 && y >= 0 && x < w && y < h && mask[size_t(y) * w + x]; };
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x) {
-                if (m(x, y)) continue;
-                if (m(x - 1, y - 1) || m(x - 2, y - 2) || m(x - 1, y - 2)) put(x, y, qRgb(130, 24, 40));
+                if (m(x, y))
+                    continue;
+                if (m(x - 1, y - 1) || m(x - 2, y - 2) || m(x - 1, y - 2))
+                    put(x, y, qRgb(130, 24, 40));
             }
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x) {
-                if (m(x, y)) continue;
-                if (m(x - 1, y) || m(x + 1, y) || m(x, y - 1) || m(x, y + 1)) put(x, y, qRgb(20, 8, 30));
+                if (m(x, y))
+                    continue;
+                if (m(x - 1, y) || m(x + 1, y) || m(x, y - 1) || m(x, y + 1))
+                    put(x, y, qRgb(20, 8, 30));
             }
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x)
@@ -864,16 +905,18 @@ void makeCometsTitle()
     drawTitle("LUMEN", 14, qRgb(255, 220, 72), qRgb(248, 148, 40));
     drawTitle("COMETS", 25, qRgb(255, 220, 72), qRgb(248, 148, 40));
     // underline bar
-    for (int x = 11; x <= 53; ++x) put(x, 36, (x % 2) ? qRgb(240, 109, 143) : qRgb(200, 70, 120));
+    for (int x = 11; x <= 53; ++x)
+        put(x, 36, (x % 2) ? qRgb(240, 109, 143) : qRgb(200, 70, 120));
 
     // PRESS START
-    const char* prompt = "PRESS START";
+    const char *prompt = "PRESS START";
     const int n = int(std::strlen(prompt));
     const int pw = n * 4 - 1;
     const int px0 = (w - pw) / 2, py0 = 41;
     for (int i = 0; i < n; ++i) {
-        const char* g = glyph3x5(prompt[i]);
-        if (!g) continue;
+        const char *g = glyph3x5(prompt[i]);
+        if (!g)
+            continue;
         for (int gy = 0; gy < 5; ++gy)
             for (int gx = 0; gx < 3; ++gx)
                 if (g[gy * 3 + gx] == '#') {
@@ -885,7 +928,7 @@ void makeCometsTitle()
     QImage big = lo.scaled(w * 4, h * 4, Qt::IgnoreAspectRatio, Qt::FastTransformation).copy(0, 0, W, H);
     // faint scanlines for a screen feel
     for (int y = 3; y < H; y += 4) {
-        QRgb* line = reinterpret_cast<QRgb*>(big.scanLine(y));
+        QRgb *line = reinterpret_cast<QRgb *>(big.scanLine(y));
         for (int x = 0; x < W; ++x)
             line[x] = qRgb(qRed(line[x]) * 7 / 8, qGreen(line[x]) * 7 / 8, qBlue(line[x]) * 7 / 8);
     }
@@ -896,7 +939,10 @@ void makeCometsTitle()
 const QColor kIconInk(0x46, 0x55, 0x6c);
 const QColor kIconBlue(0x2f, 0x7b, 0xe0);
 
-QImage iconCanvas() { return newImage(24, 24, true); }
+QImage iconCanvas()
+{
+    return newImage(24, 24, true);
+}
 
 void makeToolbarIcons()
 {
@@ -1019,30 +1065,68 @@ void makeToolbarIcons()
 }
 
 // ======================================================= toy ray tracer
-struct V3 {
+struct V3
+{
     double x = 0, y = 0, z = 0;
 };
-V3 operator+(V3 a, V3 b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
-V3 operator-(V3 a, V3 b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-V3 operator-(V3 a) { return {-a.x, -a.y, -a.z}; }
-V3 operator*(V3 a, double s) { return {a.x * s, a.y * s, a.z * s}; }
-V3 mulc(V3 a, V3 b) { return {a.x * b.x, a.y * b.y, a.z * b.z}; }
-double dot(V3 a, V3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-V3 cross(V3 a, V3 b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
-double len(V3 a) { return std::sqrt(dot(a, a)); }
+V3 operator+(V3 a, V3 b)
+{
+    return {a.x + b.x, a.y + b.y, a.z + b.z};
+}
+V3 operator-(V3 a, V3 b)
+{
+    return {a.x - b.x, a.y - b.y, a.z - b.z};
+}
+V3 operator-(V3 a)
+{
+    return {-a.x, -a.y, -a.z};
+}
+V3 operator*(V3 a, double s)
+{
+    return {a.x * s, a.y * s, a.z * s};
+}
+V3 mulc(V3 a, V3 b)
+{
+    return {a.x * b.x, a.y * b.y, a.z * b.z};
+}
+double dot(V3 a, V3 b)
+{
+    return a.x * b.x + a.y * b.y + a.z * b.z;
+}
+V3 cross(V3 a, V3 b)
+{
+    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+}
+double len(V3 a)
+{
+    return std::sqrt(dot(a, a));
+}
 V3 norm(V3 a)
 {
     const double l = len(a);
     return l > 0 ? a * (1.0 / l) : V3{0, 1, 0};
 }
-V3 mix(V3 a, V3 b, double t) { return a * (1 - t) + b * t; }
+V3 mix(V3 a, V3 b, double t)
+{
+    return a * (1 - t) + b * t;
+}
 
-struct M3 {
+struct M3
+{
     V3 c0{1, 0, 0}, c1{0, 1, 0}, c2{0, 0, 1}; // local axes expressed in world space
 };
-V3 operator*(const M3& m, V3 v) { return m.c0 * v.x + m.c1 * v.y + m.c2 * v.z; }
-V3 tmul(const M3& m, V3 v) { return {dot(m.c0, v), dot(m.c1, v), dot(m.c2, v)}; }
-M3 operator*(const M3& a, const M3& b) { return {a * b.c0, a * b.c1, a * b.c2}; }
+V3 operator*(const M3 &m, V3 v)
+{
+    return m.c0 * v.x + m.c1 * v.y + m.c2 * v.z;
+}
+V3 tmul(const M3 &m, V3 v)
+{
+    return {dot(m.c0, v), dot(m.c1, v), dot(m.c2, v)};
+}
+M3 operator*(const M3 &a, const M3 &b)
+{
+    return {a * b.c0, a * b.c1, a * b.c2};
+}
 M3 rotX(double deg)
 {
     const double a = deg * kPi / 180, c = std::cos(a), s = std::sin(a);
@@ -1059,18 +1143,26 @@ M3 rotZ(double deg)
     return {{c, s, 0}, {-s, c, 0}, {0, 0, 1}};
 }
 
-struct Frame {
+struct Frame
+{
     M3 R;
     V3 t;
     V3 apply(V3 p) const { return R * p + t; }
-    Frame then(const Frame& child) const { return {R * child.R, R * child.t + t}; }
+    Frame then(const Frame &child) const { return {R * child.R, R * child.t + t}; }
 };
-Frame translate(V3 t) { return {M3{}, t}; }
-Frame rotate(const M3& r) { return {r, {}}; }
+Frame translate(V3 t)
+{
+    return {M3{}, t};
+}
+Frame rotate(const M3 &r)
+{
+    return {r, {}};
+}
 
 enum class Mat { Plastic, Metal, Glass, Rubber, Glow };
 
-struct Prim {
+struct Prim
+{
     bool cylinder = false; // cylinders run along their local x axis
     V3 c;
     M3 R;
@@ -1097,11 +1189,12 @@ const V3 kTire = srgb(0x1c1c1f);
 const V3 kVisor = srgb(0x6fe6ff);
 const V3 kLamp = srgb(0xffd24a);
 
-struct Scene {
+struct Scene
+{
     std::vector<Prim> prims;
     V3 bmin{1e9, 1e9, 1e9}, bmax{-1e9, -1e9, -1e9};
 
-    void finishPrim(Prim& pr)
+    void finishPrim(Prim &pr)
     {
         const double ext = len(pr.cylinder ? V3{pr.h.x, pr.h.y, pr.h.y} : pr.h);
         pr.bmin = pr.c - V3{ext, ext, ext};
@@ -1111,7 +1204,7 @@ struct Scene {
         prims.push_back(pr);
     }
     // box with full size `size` centred at `c` in frame `f`
-    void box(const Frame& f, V3 c, V3 size, V3 col, Mat mat = Mat::Plastic, double bevel = 0.12)
+    void box(const Frame &f, V3 c, V3 size, V3 col, Mat mat = Mat::Plastic, double bevel = 0.12)
     {
         Prim pr;
         pr.c = f.apply(c);
@@ -1123,7 +1216,7 @@ struct Scene {
         finishPrim(pr);
     }
     // cylinder of `radius` and full `length` whose axis is `axis` (0=x,1=y,2=z) in frame `f`
-    void cyl(const Frame& f, V3 c, int axis, double radius, double length, V3 col, Mat mat, double bevel = 0.06)
+    void cyl(const Frame &f, V3 c, int axis, double radius, double length, V3 col, Mat mat, double bevel = 0.06)
     {
         Prim pr;
         pr.cylinder = true;
@@ -1136,7 +1229,7 @@ struct Scene {
         pr.bevel = bevel;
         finishPrim(pr);
     }
-    void wheel(const Frame& f, V3 c, double radius, double width, double side)
+    void wheel(const Frame &f, V3 c, double radius, double width, double side)
     {
         cyl(f, c, 0, radius, width, kTire, Mat::Rubber, 0.12);
         cyl(f, c + V3{side * 0.03, 0, 0}, 0, radius * 0.58, width + 0.04, kChrome, Mat::Metal, 0.05);
@@ -1144,10 +1237,11 @@ struct Scene {
     }
 };
 
-struct Hit {
+struct Hit
+{
     double t = 1e30;
     V3 n;
-    const Prim* prim = nullptr;
+    const Prim *prim = nullptr;
     bool floor = false;
 };
 
@@ -1158,15 +1252,17 @@ bool aabbHit(V3 o, V3 inv, V3 bmin, V3 bmax, double tmax)
     const double mn[3] = {bmin.x, bmin.y, bmin.z}, mx[3] = {bmax.x, bmax.y, bmax.z};
     for (int i = 0; i < 3; ++i) {
         double a = (mn[i] - os[i]) * is[i], b = (mx[i] - os[i]) * is[i];
-        if (a > b) std::swap(a, b);
+        if (a > b)
+            std::swap(a, b);
         t0 = std::max(t0, a);
         t1 = std::min(t1, b);
-        if (t0 > t1) return false;
+        if (t0 > t1)
+            return false;
     }
     return true;
 }
 
-bool hitPrim(const Prim& pr, V3 ro, V3 rd, double tmax, double& tOut, V3* nOut)
+bool hitPrim(const Prim &pr, V3 ro, V3 rd, double tmax, double &tOut, V3 *nOut)
 {
     const V3 o = tmul(pr.R, ro - pr.c);
     const V3 d = tmul(pr.R, rd);
@@ -1176,16 +1272,20 @@ bool hitPrim(const Prim& pr, V3 ro, V3 rd, double tmax, double& tOut, V3* nOut)
         const double os[3] = {o.x, o.y, o.z}, ds[3] = {d.x, d.y, d.z}, hs[3] = {pr.h.x, pr.h.y, pr.h.z};
         for (int i = 0; i < 3; ++i) {
             if (std::fabs(ds[i]) < 1e-12) {
-                if (std::fabs(os[i]) > hs[i]) return false;
+                if (std::fabs(os[i]) > hs[i])
+                    return false;
                 continue;
             }
             double a = (-hs[i] - os[i]) / ds[i], b = (hs[i] - os[i]) / ds[i];
-            if (a > b) std::swap(a, b);
+            if (a > b)
+                std::swap(a, b);
             t0 = std::max(t0, a);
             t1 = std::min(t1, b);
-            if (t0 > t1) return false;
+            if (t0 > t1)
+                return false;
         }
-        if (t0 < eps || t0 > tmax) return false;
+        if (t0 < eps || t0 > tmax)
+            return false;
         tOut = t0;
         if (nOut) {
             const V3 p = o + d * t0;
@@ -1241,21 +1341,24 @@ bool hitPrim(const Prim& pr, V3 ro, V3 rd, double tmax, double& tOut, V3* nOut)
             }
         }
     }
-    if (best >= 1e30) return false;
+    if (best >= 1e30)
+        return false;
     tOut = best;
-    if (nOut) *nOut = norm(pr.R * bn);
+    if (nOut)
+        *nOut = norm(pr.R * bn);
     return true;
 }
 
-struct Tracer {
-    const Scene& scene;
+struct Tracer
+{
+    const Scene &scene;
     V3 keyPos{-11, 19, 15};
     double keySize = 7.5;
     V3 fillDir = norm(V3{9, 5, 7});
     V3 target;
     Rng rng{1};
 
-    explicit Tracer(const Scene& s) : scene(s) {}
+    explicit Tracer(const Scene &s) : scene(s) {}
 
     V3 backdrop(V3 rd) const
     {
@@ -1263,7 +1366,7 @@ struct Tracer {
         return mix(srgb(0xe6e1d9), srgb(0x9aa4b4), std::pow(t, 0.9));
     }
 
-    bool trace(V3 ro, V3 rd, Hit& hit, bool withFloor = true) const
+    bool trace(V3 ro, V3 rd, Hit &hit, bool withFloor = true) const
     {
         const V3 inv{1.0 / (rd.x != 0 ? rd.x : 1e-12), 1.0 / (rd.y != 0 ? rd.y : 1e-12),
                      1.0 / (rd.z != 0 ? rd.z : 1e-12)};
@@ -1277,8 +1380,9 @@ struct Tracer {
             }
         }
         if (aabbHit(ro, inv, scene.bmin, scene.bmax, hit.t)) {
-            for (const Prim& pr : scene.prims) {
-                if (!aabbHit(ro, inv, pr.bmin, pr.bmax, hit.t)) continue;
+            for (const Prim &pr : scene.prims) {
+                if (!aabbHit(ro, inv, pr.bmin, pr.bmax, hit.t))
+                    continue;
                 double t;
                 V3 n;
                 if (hitPrim(pr, ro, rd, hit.t, t, &n)) {
@@ -1296,11 +1400,14 @@ struct Tracer {
     {
         const V3 inv{1.0 / (rd.x != 0 ? rd.x : 1e-12), 1.0 / (rd.y != 0 ? rd.y : 1e-12),
                      1.0 / (rd.z != 0 ? rd.z : 1e-12)};
-        if (!aabbHit(ro, inv, scene.bmin, scene.bmax, maxT)) return false;
-        for (const Prim& pr : scene.prims) {
-            if (!aabbHit(ro, inv, pr.bmin, pr.bmax, maxT)) continue;
+        if (!aabbHit(ro, inv, scene.bmin, scene.bmax, maxT))
+            return false;
+        for (const Prim &pr : scene.prims) {
+            if (!aabbHit(ro, inv, pr.bmin, pr.bmax, maxT))
+                continue;
             double t;
-            if (hitPrim(pr, ro, rd, maxT, t, nullptr)) return true;
+            if (hitPrim(pr, ro, rd, maxT, t, nullptr))
+                return true;
         }
         return false;
     }
@@ -1308,10 +1415,12 @@ struct Tracer {
     V3 shade(V3 ro, V3 rd, int depth, int shadowN, int aoN)
     {
         Hit hit;
-        if (!trace(ro, rd, hit)) return backdrop(rd);
+        if (!trace(ro, rd, hit))
+            return backdrop(rd);
         const V3 P = ro + rd * hit.t;
         V3 N = hit.n;
-        if (dot(N, rd) > 0) N = -N;
+        if (dot(N, rd) > 0)
+            N = -N;
         const V3 Pn = P + N * 1e-4;
 
         V3 base;
@@ -1334,8 +1443,10 @@ struct Tracer {
             const V3 lp = keyPos + V3{(su - 0.5) * keySize, (rng.uni() - 0.5) * keySize * 0.5, (sv - 0.5) * keySize};
             const V3 L = norm(lp - P);
             const double ndl = dot(N, L);
-            if (ndl <= 0) continue;
-            if (occluded(Pn, L, len(lp - P))) continue;
+            if (ndl <= 0)
+                continue;
+            if (occluded(Pn, L, len(lp - P)))
+                continue;
             keyDiffuse += ndl;
             const V3 H = norm(L - rd);
             keySpec += std::pow(std::max(0.0, dot(N, H)), shin);
@@ -1355,7 +1466,8 @@ struct Tracer {
                 const double r1 = ((i % gs) + rng.uni()) / gs, r2 = (((i / gs) % gs) + rng.uni()) / gs;
                 const double phi = 2 * kPi * r1, sr = std::sqrt(r2);
                 const V3 dir = T * (std::cos(phi) * sr) + B * (std::sin(phi) * sr) + N * std::sqrt(1 - r2);
-                if (!occluded(Pn, dir, 3.2)) ++open;
+                if (!occluded(Pn, dir, 3.2))
+                    ++open;
             }
             ao = double(open) / aoN;
         }
@@ -1367,16 +1479,20 @@ struct Tracer {
         if (mat == Mat::Glow) {
             col = base * (1.1 + 0.4 * keyDiffuse) + V3{1, 1, 1} * (keySpec * 0.6);
         } else {
-            const double specStr = mat == Mat::Metal ? 1.3 : (mat == Mat::Glass ? 1.6 : (mat == Mat::Rubber ? 0.08 : 0.55));
+            const double specStr =
+                mat == Mat::Metal ? 1.3 : (mat == Mat::Glass ? 1.6 : (mat == Mat::Rubber ? 0.08 : 0.55));
             col = base * (keyDiffuse * keyI + fill + sky) + V3{1, 1, 1} * (keySpec * specStr * keyI);
         }
 
         // reflections
         const double cosi = std::max(0.0, -dot(rd, N));
         double refl = 0;
-        if (mat == Mat::Metal) refl = 0.45;
-        else if (mat == Mat::Glass) refl = 0.15 + 0.6 * std::pow(1 - cosi, 4);
-        else if (mat == Mat::Plastic) refl = (hit.floor ? 0.05 : 0.04) + 0.25 * std::pow(1 - cosi, 5);
+        if (mat == Mat::Metal)
+            refl = 0.45;
+        else if (mat == Mat::Glass)
+            refl = 0.15 + 0.6 * std::pow(1 - cosi, 4);
+        else if (mat == Mat::Plastic)
+            refl = (hit.floor ? 0.05 : 0.04) + 0.25 * std::pow(1 - cosi, 5);
         if (refl > 0.001) {
             const V3 R = rd - N * (2 * dot(rd, N));
             V3 rc;
@@ -1385,7 +1501,8 @@ struct Tracer {
             } else {
                 rc = backdrop(R);
             }
-            if (mat == Mat::Metal) rc = mulc(rc, base * 1.1);
+            if (mat == Mat::Metal)
+                rc = mulc(rc, base * 1.1);
             col = col * (1 - refl * 0.5) + rc * refl;
         }
 
@@ -1399,12 +1516,13 @@ struct Tracer {
     }
 };
 
-struct Camera {
+struct Camera
+{
     V3 eye, target;
     double vfovDeg;
 };
 
-QImage renderScene(const Scene& scene, const Camera& cam, int W, int H, uint64_t seed)
+QImage renderScene(const Scene &scene, const Camera &cam, int W, int H, uint64_t seed)
 {
     Tracer tr(scene);
     tr.rng = Rng(seed);
@@ -1418,7 +1536,7 @@ QImage renderScene(const Scene& scene, const Camera& cam, int W, int H, uint64_t
     QImage img(W, H, QImage::Format_RGB32);
     Rng grain(seed * 7 + 3);
     for (int y = 0; y < H; ++y) {
-        QRgb* line = reinterpret_cast<QRgb*>(img.scanLine(y));
+        QRgb *line = reinterpret_cast<QRgb *>(img.scanLine(y));
         for (int x = 0; x < W; ++x) {
             V3 acc;
             for (int sy = 0; sy < spp; ++sy)
@@ -1447,15 +1565,16 @@ QImage renderScene(const Scene& scene, const Camera& cam, int W, int H, uint64_t
 }
 
 // --- the toy: a red/blue/grey truck robot -----------------------------
-struct Pose {
-    double rightArmRaise = 8;  // degrees, sideways
+struct Pose
+{
+    double rightArmRaise = 8; // degrees, sideways
     double rightArmForward = 0;
     double leftArmRaise = 8;
     double leftArmForward = 0;
     double headTurn = 0;
 };
 
-void buildRobot(Scene& s, const Frame& root, const Pose& pose)
+void buildRobot(Scene &s, const Frame &root, const Pose &pose)
 {
     for (int side = -1; side <= 1; side += 2) {
         const double sd = side;
@@ -1479,8 +1598,7 @@ void buildRobot(Scene& s, const Frame& root, const Pose& pose)
         // arm, rotating about the shoulder
         const double raise = side > 0 ? pose.rightArmRaise : pose.leftArmRaise;
         const double fwd = side > 0 ? pose.rightArmForward : pose.leftArmForward;
-        const Frame arm =
-            root.then(translate({sd * 2.45, 8.55, 0})).then(rotate(rotX(-fwd) * rotZ(sd * raise)));
+        const Frame arm = root.then(translate({sd * 2.45, 8.55, 0})).then(rotate(rotX(-fwd) * rotZ(sd * raise)));
         s.box(arm, {0, -1.1, 0}, {0.7, 1.4, 0.75}, kGrey, Mat::Plastic, 0.1);
         s.box(arm, {0, -1.9, 0}, {0.85, 0.35, 0.85}, kDark, Mat::Plastic, 0.08);
         s.box(arm, {0, -2.85, 0}, {1.0, 1.7, 1.05}, kRed, Mat::Plastic, 0.15);
@@ -1505,7 +1623,8 @@ void buildRobot(Scene& s, const Frame& root, const Pose& pose)
         s.box(root, {side * 1.3, 7.45, 0.98}, {0.6, 0.26, 0.06}, kLamp, Mat::Glow, 0.04);
     }
     s.box(root, {0, 7.45, 0.99}, {1.3, 0.5, 0.06}, kGrey, Mat::Metal, 0.05);
-    for (int i = 0; i < 3; ++i) s.box(root, {0, 7.32 + i * 0.13, 1.03}, {1.2, 0.05, 0.03}, kDark, Mat::Plastic, 0.01);
+    for (int i = 0; i < 3; ++i)
+        s.box(root, {0, 7.32 + i * 0.13, 1.03}, {1.2, 0.05, 0.03}, kDark, Mat::Plastic, 0.01);
     // neck and head: rounded helmet, wide visor, forward crest, ear discs
     s.box(root, {0, 9.38, 0}, {0.75, 0.4, 0.75}, kDark, Mat::Plastic, 0.06);
     const Frame head = root.then(translate({0, 9.5, 0})).then(rotate(rotY(pose.headTurn)));
@@ -1519,7 +1638,7 @@ void buildRobot(Scene& s, const Frame& root, const Pose& pose)
 }
 
 // vehicle mode: a cab-over truck, front towards +z
-void buildTruck(Scene& s, const Frame& root)
+void buildTruck(Scene &s, const Frame &root)
 {
     s.box(root, {0, 0.95, -0.4}, {2.5, 0.5, 8.6}, kDark, Mat::Plastic, 0.08);
     // cab
@@ -1543,10 +1662,12 @@ void buildTruck(Scene& s, const Frame& root)
     s.box(root, {0, 3.2, 4.61}, {2.9, 0.85, 0.08}, kGlass, Mat::Glass, 0.06);
     s.box(root, {0, 3.2, 4.64}, {0.12, 0.87, 0.05}, kRed, Mat::Plastic, 0.02);
     s.box(root, {0, 1.9, 4.62}, {1.9, 0.8, 0.1}, kChrome, Mat::Metal, 0.04);
-    for (int i = 0; i < 4; ++i) s.box(root, {0, 1.63 + i * 0.18, 4.68}, {1.8, 0.07, 0.05}, kDark, Mat::Plastic, 0.02);
+    for (int i = 0; i < 4; ++i)
+        s.box(root, {0, 1.63 + i * 0.18, 4.68}, {1.8, 0.07, 0.05}, kDark, Mat::Plastic, 0.02);
     s.box(root, {0, 1.12, 4.75}, {3.5, 0.42, 0.4}, kGrey, Mat::Metal, 0.1);
     // roof marker lights and the robot's fists tucked at the back
-    for (int i = -1; i <= 1; ++i) s.box(root, {i * 0.5, 3.8, 4.2}, {0.3, 0.1, 0.16}, kLamp, Mat::Glow, 0.03);
+    for (int i = -1; i <= 1; ++i)
+        s.box(root, {i * 0.5, 3.8, 4.2}, {0.3, 0.1, 0.16}, kLamp, Mat::Glow, 0.03);
     s.box(root, {0, 1.9, -4.6}, {2.6, 0.9, 0.3}, kRed, Mat::Plastic, 0.1);
     for (int side = -1; side <= 1; side += 2)
         s.box(root, {side * 0.9, 1.9, -4.78}, {0.5, 0.3, 0.06}, srgb(0xe0302a), Mat::Glow, 0.03);
@@ -1590,9 +1711,10 @@ void makeRobots()
 
 } // namespace
 
-int main(int argc, char** argv)
+int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     if (argc < 2) {
         std::fprintf(stderr, "usage: %s OUTPUT_DIR\n", argv[0]);

@@ -15,8 +15,6 @@ WebEngineHtmlView::WebEngineHtmlView(QWidget *parent) : QWebEngineView(parent)
         m_busy = false;
         if (DownloadComplete)
             DownloadComplete();
-        if (NavigateComplete)
-            NavigateComplete();
     });
 }
 

@@ -5,7 +5,7 @@
 #include <QWebEngineView>
 
 // The page view on Qt WebEngine. A page is busy from the start of its load to
-// its end; that end is both "download complete" and "navigation finished".
+// its end, which is its "download complete".
 class WebEngineHtmlView : public QWebEngineView, public HtmlView
 {
 public:

@@ -41,8 +41,6 @@ public:
         url = newUrl;
         if (DownloadComplete)
             DownloadComplete();
-        if (NavigateComplete)
-            NavigateComplete();
     }
 
     QStringList calls;

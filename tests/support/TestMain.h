@@ -6,12 +6,12 @@
 #include <QTest>
 
 // QTEST_MAIN with the program's own application set-up.
-#define LVTRIV_TEST_MAIN(TestClass)                                                                \
-    int main(int argc, char *argv[])                                                               \
-    {                                                                                              \
-        QApplication app(argc, argv);                                                              \
-        setUpApplication(app);                                                                     \
-        TestClass test;                                                                            \
-        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
-        return QTest::qExec(&test, argc, argv);                                                    \
+#define LVTRIV_TEST_MAIN(TestClass)                                                                                    \
+    int main(int argc, char *argv[])                                                                                   \
+    {                                                                                                                  \
+        QApplication app(argc, argv);                                                                                  \
+        setUpApplication(app);                                                                                         \
+        TestClass test;                                                                                                \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                                     \
+        return QTest::qExec(&test, argc, argv);                                                                        \
     }

@@ -1,14 +1,19 @@
 #include "TestSupport.h"
 
+#include "platform/FileRegistry.h"
 #include "platform/MessageBox.h"
-
-#include <QTest>
+#include "quiz/QuestionBank.h"
+#include "quiz/QuestionWindow.h"
+#include "quiz/ScoreWindow.h"
 
 #include <QApplication>
-#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
+#include <QTest>
 
-char *toString(const QList<ShownBox> &boxes)
+char *toString(const Boxes &boxes)
 {
     QStringList shown;
     for (const ShownBox &box : boxes)
@@ -31,25 +36,86 @@ RecordedBoxes::~RecordedBoxes()
     MessageBox::setHandler(nullptr);
 }
 
-QList<ShownBox> RecordedBoxes::take()
+Boxes RecordedBoxes::take()
 {
     return std::exchange(boxes, {});
 }
 
+bool FakeLauncher::fileExists(const QString &path)
+{
+    lookedFor.append(path);
+    return files.contains(path);
+}
+
+bool FakeLauncher::start(const QString &path)
+{
+    started.append(path);
+    return files.contains(path);
+}
+
 TestProgram::TestProgram(std::unique_ptr<BrowserPrize> browser)
 {
-    auto fakeRegistry = std::make_unique<FakeRegistry>();
-    auto fakeLauncher = std::make_unique<FakeLauncher>();
-    registry = fakeRegistry.get();
-    launcher = fakeLauncher.get();
-    program = std::make_unique<Program>([this] { ++endCount; }, std::move(fakeRegistry),
-                                        std::move(fakeLauncher), std::move(browser));
+    if (!browser)
+        browser = std::make_unique<FakeBrowserPrize>(browsers);
+    program = std::make_unique<Program>([this] { ++endCount; }, std::make_unique<FileRegistry>(QString()),
+                                        std::make_unique<FakeLauncher>(), std::move(browser));
 }
 
 TestProgram::~TestProgram()
 {
     program.reset();
     flushDeletes();
+}
+
+void TestProgram::play()
+{
+    click(program->main.show(), "playbutton");
+    boxes.take();
+}
+
+QuestionWindow *TestProgram::open(int number)
+{
+    click(program->quiz.get(), qPrintable(QStringLiteral("q%1").arg(number)));
+    return program->question(number).peek();
+}
+
+void TestProgram::answer(QuestionWindow *window, const QStringList &answers)
+{
+    const auto &boxes = questions::question(window->objectName().mid(4).toInt()).boxes;
+    for (size_t i = 0; i < boxes.size(); ++i)
+        QTest::keyClicks(child<QLineEdit>(window, boxes[i].name), answers.at(qsizetype(i)));
+    click(window, "donebutton");
+}
+
+QString TestProgram::score()
+{
+    return program->scorecard.get()->scorelabel->text();
+}
+
+const QStringList &rightAnswers(int number)
+{
+    static const std::array<QStringList, questions::kCount> answers{{
+        {"Kaede Harada", "Ayane Sekine", "Yui Okabe", "Shiori Nagase", "Natsuki Ebina"},
+        {"Dragonfly"},
+        {"Gorvan, Tiakon"},
+        {"green"},
+        {"Kuten Land"},
+        {"Dana Pruitt", "Lois Carvell", "Nora Whitby", "Irene Colby", "Wendy Ashfeld"},
+        {"Emiko Tanabe"},
+        {"Brent / Shintarou Isozaki"},
+        {"Princess Diamond"},
+        {"Todd"},
+        {"Vesper Crystal Power; Vesper Star Power"},
+        {"Robocop"},
+        {"FM No. 10 - Love Line"},
+        {"Marla Devane"},
+    }};
+    return answers.at(size_t(number - 1));
+}
+
+void click(QWidget *window, const char *button)
+{
+    QTest::mouseClick(child<QPushButton>(window, button), Qt::LeftButton);
 }
 
 void pressCloseBox(QWidget *window)
