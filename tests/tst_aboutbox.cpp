@@ -2,25 +2,30 @@
 #include "TestSupport.h"
 
 #include "platform/FileRegistry.h"
+#include "platform/RegistryFile.h"
 #include "shell/AboutBox.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QScopeGuard>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 
-// The About box, and System Information found through a registry export file.
+// The About box, System Information, and the registry export file it is found through.
 namespace {
 
 const ShownBox kUnavailable{"lvtriv", "System Information Is Unavailable At This Time"};
+const QString kMsinfo = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+const QByteArray kV4 = "REGEDIT4\r\n\r\n";
+const QByteArray kV5 = "Windows Registry Editor Version 5.00\r\n\r\n";
+const QByteArray kSection = "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shared Tools\\MSINFO]\r\n";
+constexpr uint kMissing = 0;
 
 // A registry export with value lines under the two keys that System Info reads.
 QByteArray exportFile(const QByteArray &pathValues, const QByteArray &folderValues = {})
 {
-    return "Windows Registry Editor Version 5.00\r\n\r\n"
-           "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shared Tools\\MSINFO]\r\n"
-           + pathValues + "\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shared Tools Location]\r\n" + folderValues
-           + "\r\n";
+    return kV5 + kSection + pathValues + "\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shared Tools Location]\r\n"
+           + folderValues + "\r\n";
 }
 
 void writeFile(const QString &path, const QByteArray &bytes)
@@ -29,8 +34,6 @@ void writeFile(const QString &path, const QByteArray &bytes)
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(bytes);
 }
-
-enum class CloseBy { OkClick, Enter, Escape, CloseBox };
 
 } // namespace
 
@@ -41,48 +44,31 @@ class TestAboutBox : public QObject
 private slots:
     void cleanup() { verifyNoWindowLeft(); }
 
-    void openedOnceClosedFourWays_data()
+    void closedThreeWaysAndLoadedAgain_data()
     {
-        QTest::addColumn<CloseBy>("closeBy");
-        QTest::addRow("OK clicked") << CloseBy::OkClick;
-        QTest::addRow("Enter") << CloseBy::Enter;
-        QTest::addRow("Escape") << CloseBy::Escape;
-        QTest::addRow("close box") << CloseBy::CloseBox;
+        QTest::addColumn<int>("key");
+        QTest::addRow("Enter presses OK") << int(Qt::Key_Enter);
+        QTest::addRow("Escape") << int(Qt::Key_Escape);
+        QTest::addRow("close box") << 0;
     }
 
-    void openedOnceClosedFourWays()
+    void closedThreeWaysAndLoadedAgain()
     {
-        QFETCH(CloseBy, closeBy);
+        QFETCH(int, key);
         TestProgram program;
-        click(program->main.show(), "aboutbutton");
+        child<QAction>(program->main.get(), "help_about")->trigger();
         AboutBox *about = program->about.peek();
         QVERIFY(QTest::qWaitForWindowActive(about));
         child<QLabel>(about, "lblVersion")->setText("stale");
-        child<QAction>(program->main.peek(), "help_about")->trigger(); // open already: no second box, no reload
-        QCOMPARE(program->about.peek(), about);
-        QCOMPARE(child<QLabel>(about, "lblVersion")->text(), QString("stale"));
-
-        QVERIFY(QTest::qWaitForWindowActive(about));
-        switch (closeBy) {
-        case CloseBy::OkClick:
-            click(about, "cmdOK");
-            break;
-        case CloseBy::Enter:
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
-            break;
-        case CloseBy::Escape:
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-            break;
-        case CloseBy::CloseBox:
+        if (key)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        else
             pressCloseBox(about);
-            break;
-        }
         flushDeletes();
         QVERIFY(!program->about.peek());
         about = program->about.show();
         QCOMPARE(about->windowTitle(), QString("About lvtriv"));
         QCOMPARE(child<QLabel>(about, "lblVersion")->text(), QString("Version 3.0.0"));
-        QCOMPARE(program.boxes.take(), Boxes{});
     }
 
     void startSysInfo_data()
@@ -110,6 +96,9 @@ private slots:
         QTest::addRow("folder without the program")
             << exportFile({}, folder) << QStringList{} << QStringList{inFolder} << QStringList{};
         QTest::addRow("no file") << QByteArray() << QStringList{program} << QStringList{} << QStringList{};
+        QTest::addRow("a file above the size limit counts as none")
+            << exportFile(path) + QByteArray(FileRegistry::kLargestFile, ';') << QStringList{program} << QStringList{}
+            << QStringList{};
         QTest::addRow("1023 characters and the NUL fit the buffer")
             << exportFile(text(a1023)) << QStringList{a1023} << QStringList{} << QStringList{a1023};
         QTest::addRow("1024 characters do not: the folder is tried")
@@ -146,6 +135,60 @@ private slots:
         QCOMPARE(launcher.started, started);
         const bool startedOne = !started.isEmpty() && files.contains(started.last());
         QCOMPARE(boxes.take(), startedOne ? Boxes{} : Boxes{kUnavailable});
+    }
+
+    void parse_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<uint>("type");
+        QTest::addColumn<QByteArray>("data");
+        const QByteArray path = "\"PATH\"=\"C:\\\\WINDOWS\\\\msinfo32.exe\"\r\n";
+        const QByteArray pathData("C:\\WINDOWS\\msinfo32.exe\0", 24);
+        QStringEncoder utf16(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
+        const auto kept = [](const char *name, const QByteArray &text, const QString &value, uint type,
+                             const QByteArray &data) { QTest::addRow("%s", name) << text << value << type << data; };
+        const auto leftOut = [](const char *name, const QByteArray &text) {
+            QTest::addRow("%s", name) << text << "PATH" << kMissing << QByteArray();
+        };
+
+        kept("REGEDIT4", kV4 + kSection + path, "PATH", 1, pathData);
+        kept("version 5 in UTF-16 with its mark", utf16(QString::fromUtf8(kV5 + kSection + path)), "PATH", 1, pathData);
+        kept("names and keys ignore case",
+             kV4 + "[hkey_local_machine\\software\\microsoft\\SHARED TOOLS\\msinfo]\n\"Path\"=\"x\"\n", "pAtH", 1,
+             QByteArray("x\0", 2));
+        kept("escaped quote and backslash", kV5 + kSection + "\"S\"=\"a \\\"b\\\" \\\\c\"\n", "S", 1,
+             QByteArray("a \"b\" \\c\0", 9));
+        kept("dword", kV5 + kSection + "\"N\"=dword:0000002a\n", "N", 4, QByteArray("\x2a\0\0\0", 4));
+        kept("hex(2) in version 5 is UTF-16", kV5 + kSection + "\"X\"=hex(2):25,00,53,00,00,00\n", "X", 2,
+             QByteArray("%S\0", 3));
+        kept("hex over continuation lines", kV5 + kSection + "\"B\"=hex:01,02,\\\r\n  03,\\\r\n  04\r\n\"A\"=\"y\"\r\n",
+             "B", 3, QByteArray("\x01\x02\x03\x04"));
+        kept("a bad line between good ones is skipped", kV5 + kSection + "\"P\"=\"a\n\"Q\"=\"b\"\n", "Q", 1,
+             QByteArray("b\0", 2));
+
+        leftOut("empty file", QByteArray());
+        leftOut("no header", kSection + path);
+        leftOut("value deleted", kV5 + kSection + path + "\"PATH\"=-\n");
+        leftOut("unterminated text", kV5 + kSection + "\"PATH\"=\"C:\\\\x\n");
+        leftOut("bad escape", kV5 + kSection + "\"PATH\"=\"C:\\x\"\n");
+        leftOut("UTF-16 text of an odd byte count", kV5 + kSection + "\"PATH\"=hex(1):41\n");
+        leftOut("UTF-16 mark, then an odd byte", QByteArray("\xFF\xFEW\0i\0n", 7));
+    }
+
+    void parse()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, name);
+        QFETCH(uint, type);
+        QFETCH(QByteArray, data);
+        const auto values = RegistryFile::parse(text).key(Registry::kLocalMachine, kMsinfo);
+        const bool found = values && values->contains(name.toCaseFolded());
+        QCOMPARE(found, type != kMissing);
+        if (found) {
+            QCOMPARE(values->value(name.toCaseFolded()).type, type);
+            QCOMPARE(values->value(name.toCaseFolded()).data, data);
+        }
     }
 
     // The whole way: the file named by LVTRIV_REGISTRY, and a real program start.

@@ -6,8 +6,6 @@
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTimer>
 #include <QWebEngineView>
 
@@ -70,29 +68,6 @@ private slots:
         browser->tbToolBar_ButtonClick("Forward"); // no history: the timer stops by itself
         QTRY_VERIFY(!browser->timTimer->isActive());
         QCOMPARE(browser->windowTitle(), kVolumeTitle);
-    }
-
-    void typedAddressOnLoopbackLoads()
-    {
-        QTcpServer server;
-        QObject::connect(&server, &QTcpServer::newConnection, [&server] {
-            QTcpSocket *socket = server.nextPendingConnection();
-            QObject::connect(socket, &QTcpSocket::readyRead, socket, [socket] {
-                if (!socket->readAll().contains("\r\n\r\n"))
-                    return;
-                const QByteArray body = "<html><head><title>Loopback page</title></head></html>";
-                socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nConnection: close\r\nContent-Length: "
-                              + QByteArray::number(body.size()) + "\r\n\r\n" + body);
-                socket->disconnectFromHost();
-            });
-        });
-        QVERIFY(server.listen(QHostAddress::LocalHost));
-
-        TestProgram game(makeBrowserModule());
-        BrowserWindow *browser = awardTwelve(game);
-        browser->cboAddress->setEditText(QStringLiteral("http://127.0.0.1:%1/").arg(server.serverPort()));
-        QTest::keyClick(browser->cboAddress->lineEdit(), Qt::Key_Return);
-        QTRY_COMPARE_WITH_TIMEOUT(browser->windowTitle(), QString("Loopback page"), kLoadTimeout);
     }
 };
 

@@ -11,27 +11,21 @@ class FakeHtmlView : public QWidget, public HtmlView
 {
 public:
     QWidget *widget() override { return this; }
-
-    bool Navigate(const QString &address) override { return note("Navigate " + address); }
-    bool GoBack() override { return note("GoBack"); }
-    bool GoForward() override { return note("GoForward"); }
-    bool GoHome() override { return note("GoHome"); }
-    bool GoSearch() override { return note("GoSearch"); }
-    bool Refresh() override { return note("Refresh"); }
+    bool Navigate(const QString &address) override { return load("Navigate " + address); }
+    bool GoBack() override { return load("GoBack"); }
+    bool GoForward() override { return load("GoForward"); }
+    bool GoHome() override { return load("GoHome"); }
+    bool GoSearch() override { return load("GoSearch"); }
+    bool Refresh() override { return load("Refresh"); }
     bool Stop() override
     {
         busy = false;
-        return note("Stop");
+        calls.append("Stop");
+        return !failing;
     }
-
     std::optional<QString> LocationName() const override { return reading(title); }
     std::optional<QString> LocationURL() const override { return reading(url); }
-    std::optional<bool> Busy() const override
-    {
-        if (failing)
-            return std::nullopt;
-        return busy;
-    }
+    std::optional<bool> Busy() const override { return failing ? std::nullopt : std::optional(busy); }
 
     // Ends the current load as the engine would.
     void finishLoad(const QString &newTitle, const QString &newUrl)
@@ -39,8 +33,7 @@ public:
         busy = false;
         title = newTitle;
         url = newUrl;
-        if (DownloadComplete)
-            DownloadComplete();
+        DownloadComplete();
     }
 
     QStringList calls;
@@ -50,20 +43,11 @@ public:
     QString url;
 
 private:
-    bool note(const QString &call)
+    bool load(const QString &call)
     {
         calls.append(call);
-        if (failing)
-            return false;
-        if (call.startsWith("Navigate") || call.startsWith("Go") || call == "Refresh")
-            busy = true;
-        return true;
+        busy = !failing;
+        return !failing;
     }
-
-    std::optional<QString> reading(const QString &value) const
-    {
-        if (failing)
-            return std::nullopt;
-        return value;
-    }
+    std::optional<QString> reading(const QString &value) const { return failing ? std::nullopt : std::optional(value); }
 };

@@ -36,23 +36,6 @@ RecordedBoxes::~RecordedBoxes()
     MessageBox::setHandler(nullptr);
 }
 
-Boxes RecordedBoxes::take()
-{
-    return std::exchange(boxes, {});
-}
-
-bool FakeLauncher::fileExists(const QString &path)
-{
-    lookedFor.append(path);
-    return files.contains(path);
-}
-
-bool FakeLauncher::start(const QString &path)
-{
-    started.append(path);
-    return files.contains(path);
-}
-
 TestProgram::TestProgram(std::unique_ptr<BrowserPrize> browser)
 {
     if (!browser)
@@ -129,8 +112,7 @@ void flushDeletes()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-namespace {
-QStringList windowNames(bool visibleOnly)
+QStringList windows(Shown shown)
 {
     QStringList names;
     const auto windows = QApplication::topLevelWidgets();
@@ -138,26 +120,15 @@ QStringList windowNames(bool visibleOnly)
         // Menus and tooltips are top-level widgets too, but not windows of the program.
         if (qobject_cast<const QMenu *>(window) || window->windowType() == Qt::ToolTip)
             continue;
-        if (!visibleOnly || window->isVisible())
+        if (shown == Shown::Any || window->isVisible())
             names.append(window->objectName());
     }
     names.sort();
     return names;
 }
-} // namespace
-
-QStringList visibleWindows()
-{
-    return windowNames(true);
-}
-
-QStringList existingWindows()
-{
-    return windowNames(false);
-}
 
 void verifyNoWindowLeft()
 {
     flushDeletes();
-    QCOMPARE(existingWindows(), QStringList());
+    QCOMPARE(windows(Shown::Any), QStringList());
 }

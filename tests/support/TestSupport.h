@@ -4,9 +4,7 @@
 #include "prizes/BrowserPrize.h"
 #include "shell/Program.h"
 
-#include <QList>
 #include <QSet>
-#include <QString>
 #include <QStringList>
 #include <QWidget>
 
@@ -23,8 +21,6 @@ struct ShownBox
     bool operator==(const ShownBox &other) const = default;
 };
 using Boxes = QList<ShownBox>;
-
-// Lets QCOMPARE print the boxes when they differ.
 char *toString(const Boxes &boxes);
 
 // Takes every message box while it lives: records it and answers OK at once.
@@ -34,12 +30,10 @@ class RecordedBoxes
 public:
     RecordedBoxes();
     ~RecordedBoxes();
+    Boxes take() { return std::exchange(boxes, {}); }
 
     Boxes boxes;
     std::function<void(const ShownBox &)> whileShown;
-
-    // The boxes recorded so far, and forget them.
-    Boxes take();
 };
 
 // Notes each browser window the program would open.
@@ -53,38 +47,31 @@ private:
     QStringList &m_opened;
 };
 
-// Files that exist and programs that start only on paper.
+// Files that exist, and programs that start only on paper when their file does.
 class FakeLauncher : public Launcher
 {
 public:
-    // The files that exist; a program starts when its file exists.
+    bool fileExists(const QString &path) override { return lookedFor.append(path), files.contains(path); }
+    bool start(const QString &path) override { return started.append(path), files.contains(path); }
+
     QSet<QString> files;
-    // Every path looked for and every path started, in order.
     QStringList lookedFor;
     QStringList started;
-
-    bool fileExists(const QString &path) override;
-    bool start(const QString &path) override;
 };
 
-// The program with its End counted instead of ending the test, its message
-// boxes recorded, a registry without keys, a fake launcher, and the browser
-// prize noted in `browsers` unless a test hands in another.
+// The program with its End counted, its message boxes recorded, a registry
+// without keys, a fake launcher, and its browser prizes noted in `browsers`
+// unless a test hands in another.
 class TestProgram
 {
 public:
     explicit TestProgram(std::unique_ptr<BrowserPrize> browser = nullptr);
     ~TestProgram();
-
-    Program &operator*() { return *program; }
     Program *operator->() { return program.get(); }
 
-    // Play, with its warning answered and forgotten.
-    void play();
-    // Presses question button `number` and returns its window, if one opened.
-    QuestionWindow *open(int number);
-    // Types one text per answer box of `window`, in box order, and presses DONE.
-    void answer(QuestionWindow *window, const QStringList &answers);
+    void play();                                                     // its warning answered and forgotten
+    QuestionWindow *open(int number);                                // presses its button: the window, if one opened
+    void answer(QuestionWindow *window, const QStringList &answers); // one text per box, then DONE
     QString score();
 
     int endCount = 0;
@@ -96,7 +83,7 @@ public:
 // A right answer for every box of question `number`.
 const QStringList &rightAnswers(int number);
 
-// Finds the named child control of a window, failing the test when it is not there.
+// The named control of a window; the test stops when it is not there.
 template <class T> T *child(QWidget *window, const char *name)
 {
     T *found = window ? window->findChild<T *>(QString::fromLatin1(name)) : nullptr;
@@ -106,14 +93,12 @@ template <class T> T *child(QWidget *window, const char *name)
 }
 
 void click(QWidget *window, const char *button);
-
 // Presses a window's close box, then lets the event loop delete what it closed.
 void pressCloseBox(QWidget *window);
 void flushDeletes();
 
 // The names of the visible top-level windows, or of all of them, sorted.
-QStringList visibleWindows();
-QStringList existingWindows();
-
+enum class Shown { Visible, Any };
+QStringList windows(Shown shown = Shown::Visible);
 // Fails the running test when a window outlived it.
 void verifyNoWindowLeft();
