@@ -8,7 +8,11 @@ endif
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 
-.PHONY: build deps configure run test format-check fuzz bench clean
+PACKAGE_BUILD ?= build-package
+PACKAGE_JOBS ?= 2
+BUILDFLAG = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
+
+.PHONY: build deps configure run test format-check fuzz bench package package-check clean
 
 # A bare `make` builds.
 build: configure
@@ -49,5 +53,25 @@ bench: build
 	if command -v xvfb-run >/dev/null; then xvfb-run -a $(BUILD)/bench/browser_bench; \
 	else QT_QPA_PLATFORM=offscreen $(BUILD)/bench/browser_bench; fi
 
+# The Debian package, from a Release build for /usr with the executable in
+# /usr/games and Debian's hardening flags; the .deb lands in $(PACKAGE_BUILD).
+package: deps
+	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+		-DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_INSTALL_BINDIR=games \
+		-DCMAKE_CXX_FLAGS="$$($(BUILDFLAG) CPPFLAGS) $$($(BUILDFLAG) CXXFLAGS)" \
+		-DCMAKE_EXE_LINKER_FLAGS="$$($(BUILDFLAG) LDFLAGS)" \
+		-DCMAKE_MODULE_LINKER_FLAGS="$$($(BUILDFLAG) LDFLAGS)"
+	cmake --build $(PACKAGE_BUILD) -j$(PACKAGE_JOBS)
+	rm -f $(PACKAGE_BUILD)/*.deb
+	cd $(PACKAGE_BUILD) && cpack -G DEB
+
+# The package, then scripts/check-package on it with the module test program
+# built in the same folder (so that it looks for the module where the package's
+# program does).
+package-check: package
+	cmake -S . -B $(PACKAGE_BUILD) -DBUILD_TESTING=ON
+	cmake --build $(PACKAGE_BUILD) -j$(PACKAGE_JOBS) --target tst_installedmodule
+	./scripts/check-package $(PACKAGE_BUILD)/lvtriv_*.deb $(PACKAGE_BUILD)/tests/tst_installedmodule
+
 clean:
-	rm -rf $(BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(FUZZ_BUILD) $(PACKAGE_BUILD)

@@ -1,5 +1,5 @@
 #!/bin/sh
-# Installs the Debian packages lvtriv needs to build, test and run.
+# Installs the Debian packages lvtriv needs to build, test, package and run.
 # Idempotent: asks dpkg first and touches apt only when something is missing.
 # With --fuzz it also installs clang and its libFuzzer runtime for `make fuzz`.
 set -eu
@@ -16,6 +16,12 @@ libqt6webenginecore6-bin
 libgl-dev
 fonts-dejavu-core
 fonts-liberation2
+dpkg-dev
+lintian
+desktop-file-utils
+appstream
+xvfb
+x11-utils
 "
 if [ "${1:-}" = "--fuzz" ]; then
     packages="$packages clang libclang-rt-14-dev"
