@@ -1,5 +1,6 @@
 # lvtriv_add_test(name source...): one QtTest executable registered with CTest.
-# Every test runs headless on the offscreen platform with a runtime folder of its own.
+# Every test runs headless on the offscreen platform, on a 1600 x 1200 screen,
+# with a runtime folder of its own.
 function(lvtriv_add_test name)
   add_executable(${name} ${ARGN})
   target_link_libraries(${name} PRIVATE lvtriv_testsupport lvtriv_warnings)
@@ -8,6 +9,6 @@ function(lvtriv_add_test name)
   file(MAKE_DIRECTORY "${runtime}")
   file(CHMOD "${runtime}" DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
   set_tests_properties(${name} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XDG_RUNTIME_DIR=${runtime};LC_ALL=C.UTF-8"
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen:configfile=${PROJECT_SOURCE_DIR}/tests/offscreen-screen.json;XDG_RUNTIME_DIR=${runtime};LC_ALL=C.UTF-8"
     TIMEOUT 120)
 endfunction()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDeadlineTimer>
 #include <QString>
 #include <QtPlugin>
 
@@ -7,6 +8,36 @@
 #include <optional>
 
 class QWidget;
+
+// Whether a page view is busy: from the command that asks for a page until
+// the load ends, fails or is stopped. An engine reports the start of a load
+// only some time after the command; a command whose load never starts (an
+// address the engine drops) counts as idle again after a few seconds.
+class LoadState
+{
+public:
+    void requested()
+    {
+        m_loading = false;
+        m_startDue = QDeadlineTimer(kStartWaitMs);
+    }
+    void started()
+    {
+        m_loading = true;
+        m_startDue = QDeadlineTimer();
+    }
+    void ended()
+    {
+        m_loading = false;
+        m_startDue = QDeadlineTimer();
+    }
+    bool busy() const { return m_loading || !m_startDue.hasExpired(); }
+
+private:
+    static constexpr int kStartWaitMs = 3000;
+    bool m_loading = false;
+    QDeadlineTimer m_startDue; // expired: no command waiting for its load
+};
 
 // The page view of the browser prize. Every operation can fail, as a web
 // view's can: commands say so by returning false, readings by returning no

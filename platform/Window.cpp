@@ -1,8 +1,12 @@
 #include "platform/Window.h"
 
+#include <QAccessibleWidget>
+#include <QDialog>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QMainWindow>
 #include <QScreen>
+#include <QWindow>
 
 namespace {
 
@@ -31,6 +35,52 @@ private:
     std::function<void()> m_forget;
 };
 
+QRect workArea(const QWidget *window)
+{
+    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+void centreFrame(QWidget *window)
+{
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(workArea(window).center());
+    window->move(frame.topLeft());
+}
+
+// Before the first show a window has no frame, so centring places its client
+// area. Once a window manager has framed it and said how thick the frame is,
+// the whole window is centred again, once.
+class FrameCentring : public QObject
+{
+public:
+    explicit FrameCentring(QWidget *window) : QObject(window) { window->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *window = static_cast<QWidget *>(watched);
+        const QWindow *handle = window->windowHandle();
+        if ((event->type() == QEvent::Move || event->type() == QEvent::Show) && handle
+            && !handle->frameMargins().isNull()) {
+            window->removeEventFilter(this);
+            deleteLater();
+            centreFrame(window);
+        }
+        return false;
+    }
+};
+
+QAccessibleInterface *accessibleWindow(const QString &, QObject *object)
+{
+    auto *widget = qobject_cast<QWidget *>(object);
+    if (!widget || !widget->isWindow() || qobject_cast<QDialog *>(widget) || qobject_cast<QMainWindow *>(widget)
+        || widget->windowType() != Qt::Dialog)
+        return nullptr;
+    const bool fixed = widget->windowFlags() & Qt::MSWindowsFixedSizeDialogHint;
+    return new QAccessibleWidget(widget, fixed ? QAccessible::Dialog : QAccessible::Window);
+}
+
 } // namespace
 
 namespace window {
@@ -44,12 +94,20 @@ void showModeless(QWidget *window)
 
 void centre(QWidget *window)
 {
-    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    QRect frame = window->frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window->move(frame.topLeft());
+    centreFrame(window);
+    new FrameCentring(window);
+}
+
+void placeAtCascadeStart(QWidget *window)
+{
+    // About a title bar's height in from the corner, as a first cascaded window.
+    constexpr int kCascadeStep = 24;
+    window->move(workArea(window).topLeft() + QPoint(kCascadeStep, kCascadeStep));
+}
+
+void installAccessibleRoles()
+{
+    QAccessible::installFactory(accessibleWindow);
 }
 
 void makeFixedDialog(QWidget *window, QSize client)

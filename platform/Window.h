@@ -18,8 +18,17 @@ namespace window {
 // Shows a window modeless, or brings it to the front when it is visible already.
 void showModeless(QWidget *window);
 
-// Moves a window so that it stands in the middle of the screen it is on.
+// Moves a window so that it stands in the middle of the screen it is on: its
+// client area now, its outer frame once the window system has told its size.
 void centre(QWidget *window);
+
+// Moves a window near the top-left corner of its screen's work area, where
+// the system would cascade a new window, out of the way of centred ones.
+void placeAtCascadeStart(QWidget *window);
+
+// Gives the program's plain top-level windows the role a screen reader
+// announces: dialog for a fixed dialog, frame for a sizable window.
+void installAccessibleRoles();
 
 // Makes `window` a fixed dialog whose client area is `client` pixels:
 // title bar with a close box, no minimize or maximize box, not in the task bar.

@@ -28,6 +28,7 @@ AnimationPrize::AnimationPrize(std::function<void()> end, int &aniimage) : m_end
     m_picture->setBackgroundRole(QPalette::Base);
     m_picture->setForegroundRole(QPalette::Text);
     m_picture->setGeometry(twips::rect(840, 1680, 5655, 4575));
+    m_picture->setAccessibleName("Slide show of a toy robot");
 
     controls::label(this, "Label2",
                     "This animation will be replaced by a Lumen Vesper one in the next update of the quiz: "
@@ -41,6 +42,7 @@ AnimationPrize::AnimationPrize(std::function<void()> end, int &aniimage) : m_end
         QLabel *frame = controls::picture(this, name.constData(), QStringLiteral(":/assets/robot-%1.jpg").arg(index),
                                           framePlaces[index - 1][0], framePlaces[index - 1][1]);
         frame->hide();
+        frame->setAccessibleName(QStringLiteral("Toy robot, picture %1").arg(index));
         m_frames[index - 1] = frame;
     }
 

@@ -49,13 +49,14 @@ BrowserWindow::BrowserWindow(HtmlView *view) : m_view(view), m_brwWebBrowser(vie
     cboAddress->setObjectName("cboAddress");
     cboAddress->setEditable(true);
     cboAddress->setInsertPolicy(QComboBox::NoInsert);
-    // Otherwise Enter on a text that is in the list would pick it as well, and
-    // the page would be opened twice.
-    cboAddress->setDuplicatesEnabled(true);
     cboAddress->setGeometry(twips::rect(45, 300, 3795, 315));
     cboAddress->setEditText(kMangaSummariesAddress);
-    cboAddress->lineEdit()->installEventFilter(this);
     lblAddress->setBuddy(cboAddress);
+    // Only a pick from the list (or the arrow keys) counts as a click. The
+    // combo box would also "pick" an entry matching the typed text on Enter,
+    // which opens it here already, and when the box loses the focus.
+    cboAddress->lineEdit()->installEventFilter(this);
+    disconnect(cboAddress->lineEdit(), &QLineEdit::editingFinished, cboAddress, nullptr);
     connect(cboAddress, &QComboBox::activated, this, &BrowserWindow::cboAddress_Click);
 
     tbToolBar = new QToolBar(this);
@@ -201,11 +202,14 @@ void BrowserWindow::resizeEvent(QResizeEvent *event)
 
 bool BrowserWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    // Every key goes on to the address box as typed; Enter also opens the address.
+    // Every key goes on to the address box as typed but Enter, which opens the
+    // address and has nothing to edit.
     if (watched == cboAddress->lineEdit() && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
             cboAddress_KeyPress(13);
+            return true;
+        }
     }
     return QWidget::eventFilter(watched, event);
 }

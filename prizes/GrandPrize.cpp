@@ -14,7 +14,8 @@ GrandPrize::GrandPrize(std::function<void()> end) : m_end(std::move(end))
     setWindowTitle("Lumen Vesper Lumen Comets game for the SFC");
     window::makeFixedDialog(this, twips::size(6705, 7455));
 
-    controls::picture(this, "Image1", ":/assets/comets-title.jpg", 1440, 240);
+    controls::picture(this, "Image1", ":/assets/comets-title.jpg", 1440, 240)
+        ->setAccessibleName("The title screen of the Lumen Comets game");
     QLineEdit *first = controls::textBox(this, "Text1", 1440, 3840, 3972, 492);
     first->setText(kFirstAddress);
     first->setCursorPosition(0);

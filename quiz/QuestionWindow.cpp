@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <algorithm>
 #include <map>
 
 QuestionWindow::QuestionWindow(const questions::Question &question, AttemptedFlags &attempted,
@@ -31,6 +32,13 @@ QuestionWindow::QuestionWindow(const questions::Question &question, AttemptedFla
         controls::label(this, text.name, text.text, r.left, r.top, r.width, r.height, text.alignment);
         texts[text.name] = text.text;
     }
+    // What is asked: every text that is no box's own label.
+    QStringList asked;
+    for (const questions::Text &text : question.texts) {
+        if (std::none_of(question.boxes.begin(), question.boxes.end(),
+                         [&](const questions::AnswerBox &box) { return qstrcmp(box.labelName, text.name) == 0; }))
+            asked.append(text.text);
+    }
 
     // Tab order and the first focus follow the designed tab indexes.
     std::map<int, QWidget *> byTabIndex;
@@ -38,6 +46,9 @@ QuestionWindow::QuestionWindow(const questions::Question &question, AttemptedFla
         const questions::Rect &r = answer.rect;
         QLineEdit *box = controls::textBox(this, answer.name, r.left, r.top, r.width, r.height);
         box->setAccessibleName(texts[answer.labelName]);
+        box->setAccessibleDescription(asked.join(' '));
+        // Far above any answer, so that a long pasted one is never cut short.
+        box->setMaxLength(1 << 20);
         m_boxes.push_back(box);
         byTabIndex[answer.tabIndex] = box;
     }

@@ -8,6 +8,7 @@
 #include "quiz/GameState.h"
 
 #include <QGroupBox>
+#include <QLabel>
 #include <QMenuBar>
 
 QuizBoard::QuizBoard(const AttemptedFlags &attempted, Actions &actions) : m_attempted(attempted), m_actions(actions)
@@ -17,7 +18,8 @@ QuizBoard::QuizBoard(const AttemptedFlags &attempted, Actions &actions) : m_atte
 
     QWidget *client = controls::clientArea(this, Qt::white);
 
-    controls::picture(client, "Image1", ":/assets/quiz-board.jpg", 120, 240);
+    controls::picture(client, "Image1", ":/assets/quiz-board.jpg", 120, 240)
+        ->setAccessibleName("A quiz show stage under spotlights");
     auto *frame = new QGroupBox("The questions", client);
     frame->setObjectName("Frame1");
     frame->setGeometry(twips::rect(3840, 240, 4935, 5655));
@@ -30,8 +32,10 @@ QuizBoard::QuizBoard(const AttemptedFlags &attempted, Actions &actions) : m_atte
         auto *button = controls::button(client, name.constData(), QStringLiteral("Question %1").arg(question),
                                         column == 0 ? 4200 : 6480, 600 + row * 720, 1695, 615);
         connect(button, &QPushButton::clicked, this, [this, question] { q_Click(question); });
+        m_questionButtons[question - 1] = button;
         tabOrder.append(button);
     }
+    showAttempted();
     auto *donebutton = controls::button(client, "donebutton", "Click here when you have completed all the questions",
                                         360, 3480, 2175, 855);
     auto *backbutton = controls::button(client, "backbutton", "Back to Main Screen", 360, 4680, 2175, 735);
@@ -49,6 +53,12 @@ QuizBoard::QuizBoard(const AttemptedFlags &attempted, Actions &actions) : m_atte
 
     resize(twips::size(9060, 6000) + QSize(0, menuBar()->sizeHint().height()));
     window::centre(this);
+}
+
+void QuizBoard::showAttempted()
+{
+    for (int question = 1; question <= questions::kCount; ++question)
+        m_questionButtons[question - 1]->setAccessibleDescription(m_attempted.isSet(question) ? "Attempted" : "");
 }
 
 void QuizBoard::q_Click(int question)

@@ -1,8 +1,13 @@
 #pragma once
 
+#include "quiz/Question.h"
+
 #include <QMainWindow>
 
+#include <array>
+
 class AttemptedFlags;
+class PushButton;
 
 // The quiz board: the question buttons, the final tally and the way back.
 // It holds no game state of its own.
@@ -29,7 +34,11 @@ public:
     void backbutton_Click();
     void file_back_Click();
 
+    // Tells a screen reader which questions were attempted; the captions stay.
+    void showAttempted();
+
 private:
     const AttemptedFlags &m_attempted;
     Actions &m_actions;
+    std::array<PushButton *, questions::kCount> m_questionButtons;
 };

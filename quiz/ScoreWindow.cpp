@@ -19,6 +19,8 @@ ScoreWindow::ScoreWindow()
     scorelabel->setFont(big);
     controls::rule(this, "Line1", 1080, 2160, 4080);
     controls::label(this, "Label3", "14", 1560, 2280, 2175, 615, Qt::AlignHCenter | Qt::AlignTop)->setFont(big);
+    // Where the system puts a new window: out from under the centred quiz board.
+    window::placeAtCascadeStart(this);
 }
 
 double ScoreWindow::score() const
@@ -29,5 +31,6 @@ double ScoreWindow::score() const
 void ScoreWindow::setScoreText(const QString &text)
 {
     scorelabel->setText(text);
+    scorelabel->setAccessibleName("Score: " + text.trimmed());
     scorelabel->repaint();
 }

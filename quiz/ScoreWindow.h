@@ -14,7 +14,8 @@ public:
     double score() const;
 
     // Writes the label's text and repaints it at once, so that the new score is
-    // visible behind any message box that follows.
+    // visible behind any message box that follows; a screen reader hears
+    // "Score: 3" as it changes.
     void setScoreText(const QString &text);
 
     QLabel *scorelabel;

@@ -40,6 +40,7 @@ AboutBox::AboutBox(Registry &registry, Launcher &launcher) : m_registry(registry
     window::makeFixedDialog(this, twips::size(7380, 4155));
 
     auto *picIcon = controls::picture(this, "picIcon", ":/assets/about.png", 240, 240);
+    picIcon->setAccessibleName("The lvtriv emblem");
     picIcon->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picIcon->setLineWidth(2);
     const int border = picIcon->frameWidth();

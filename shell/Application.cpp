@@ -1,6 +1,7 @@
 #include "shell/Application.h"
 
 #include "platform/Controls.h"
+#include "platform/Window.h"
 
 #include "lvtriv/Version.h"
 
@@ -17,6 +18,7 @@ void setUpApplication(QApplication &app)
     QApplication::setDesktopFileName("org.example.lvtriv");
     QApplication::setWindowIcon(QIcon(":/assets/icon.png"));
     QApplication::setStyle(QStyleFactory::create("Fusion"));
+    window::installAccessibleRoles();
     // The program decides itself when it has no window left (LastWindowWatch).
     app.setQuitOnLastWindowClosed(false);
 

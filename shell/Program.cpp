@@ -19,6 +19,10 @@ Program::Program(std::function<void()> end, std::unique_ptr<Registry> registry, 
       animation([this] { return new AnimationPrize(m_end, m_aniimage); }),
       cometsgame([this] { return new GrandPrize(m_end); })
 {
+    attempted.changed = [this] {
+        if (QuizBoard *board = quiz.peek())
+            board->showAttempted();
+    };
     for (int number = 1; number <= questions::kCount; ++number) {
         m_questions[number - 1] = std::make_unique<Window<QuestionWindow>>(
             [this, number] { return new QuestionWindow(questions::question(number), attempted, scorecard); });

@@ -6,6 +6,8 @@
 #include "prizes/BrowserModule.h"
 #include "prizes/BrowserWindow.h"
 
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
@@ -45,42 +47,65 @@ class TestBrowserWindow : public QObject
 private slots:
     void cleanup() { verifyNoWindowLeft(); }
 
-    void captionFollowsTheLoadAndTheTimerStopsItself()
+    void captionSaysWorkingFromTheCommandUntilTheLoadEnds()
     {
         Browser browser;
         QCOMPARE(browser.view->calls, QStringList{"Navigate " + kStart});
         QCOMPARE(browser.items(), QStringList{kStart});
+        // The engine has not started yet: the window is working already.
         QTRY_COMPARE(browser.window->windowTitle(), QString("Working..."));
-        browser.view->busy = false;
-        browser.view->title = "Lumen Vesper Manga Summaries";
+        QTest::qWait(20);
+        QVERIFY(browser.window->timTimer->isActive());
+        browser.view->load.started();
+        browser.view->finishLoad("Lumen Vesper Manga Summaries", kStart);
         QTRY_VERIFY(!browser.window->timTimer->isActive());
         QCOMPARE(browser.window->windowTitle(), QString("Lumen Vesper Manga Summaries"));
         QVERIFY(QTest::qWaitForWindowActive(browser.window));
         QCOMPARE(QApplication::focusWidget(), browser.view);
+        QCOMPARE(QAccessible::queryAccessibleInterface(browser.window)->role(), QAccessible::Window);
     }
 
-    void enterOpensTheTypedAddressOnce()
+    void addressBoxOpensOnEnterOrPickOnly_data()
     {
-        const QString typed = "http://127.0.0.1:9/none";
-        Browser browser;
-        browser.view->calls.clear();
-        QLineEdit *edit = browser.window->cboAddress->lineEdit();
-        edit->clear();
-        edit->insert(typed);
-        QTest::keyClick(edit, Qt::Key_Return);
-        QCOMPARE(browser.view->calls, QStringList{"Navigate " + typed});
-        QCOMPARE(browser.items(), QStringList{kStart}); // typing adds nothing to the list
-        QCOMPARE(edit->text(), typed);                  // the key was not swallowed
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QStringList>("calls");
+        const QString entry = "Navigate qrc:/manga/volume-1.html";
+        QTest::addRow("Enter on typed text") << "type, Enter" << QStringList{"Navigate http://127.0.0.1:9/"};
+        QTest::addRow("Enter on an entry's text") << "type entry, Enter" << QStringList{entry};
+        QTest::addRow("an entry's text, then away") << "type entry, leave" << QStringList{};
+        QTest::addRow("arrow key picks") << "Down" << QStringList{entry};
+        QTest::addRow("pick from the list") << "list" << QStringList{entry};
     }
 
-    void pickingAnEntryOpensIt()
+    void addressBoxOpensOnEnterOrPickOnly()
     {
+        QFETCH(QString, action);
+        QFETCH(QStringList, calls);
         Browser browser;
-        browser.view->finishLoad("Volume 1", "qrc:/manga/volume-1.html");
+        for (const char *page : {"volume-2", "volume-1", "index"}) // a history of three
+            browser.view->finishLoad(page, QStringLiteral("qrc:/manga/%1.html").arg(page));
+        QVERIFY(QTest::qWaitForWindowActive(browser.window));
         browser.view->calls.clear();
-        QTest::keyClick(browser.window->cboAddress, Qt::Key_Down); // the next entry, the start page
-        QCOMPARE(browser.view->calls, QStringList{"Navigate " + kStart});
-        QVERIFY(browser.window->timTimer->isActive());
+        QComboBox *box = browser.window->cboAddress;
+        box->setFocus();
+        if (action.startsWith("type")) {
+            box->lineEdit()->clear();
+            QTest::keyClicks(box->lineEdit(),
+                             action.contains("entry") ? "qrc:/manga/volume-1.html" : "http://127.0.0.1:9/");
+        }
+        if (action.endsWith("Enter")) {
+            QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+        } else if (action.endsWith("leave")) {
+            browser.view->setFocus();
+        } else if (action == "Down") {
+            QTest::keyClick(box, Qt::Key_Down);
+        } else if (action == "list") {
+            box->showPopup();
+            QTest::keyClick(box->view(), Qt::Key_Down);
+            QTest::keyClick(box->view(), Qt::Key_Return);
+        }
+        QCOMPARE(browser.view->calls, calls);
+        QCOMPARE(browser.items().size(), 3); // typing adds nothing to the list
     }
 
     void toolbarButtonsInOrder()

@@ -11,8 +11,10 @@
 #include "quiz/Score.h"
 #include "quiz/ScoreWindow.h"
 #include "quiz/Tally.h"
+#include "shell/AboutBox.h"
 #include "shell/HelpWindow.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -29,6 +31,28 @@ const ShownBox kPlayWarning{"Danger, Dud Ozezodiz!  Danger!",
                             "Keep your hands on the keyboard at all times.  No harm will come to you if you do so."};
 const ShownBox kReminder{"Follow the rules", "Make sure you follow these rules explcitily!"};
 const ShownBox kAttempted{"Sorry", "This question has already been attempted!"};
+
+// What a screen reader would miss in a window: a generic window role, an
+// unnamed picture or button, an answer box that does not tell its question.
+QStringList unspoken(QWidget *window)
+{
+    QStringList missing;
+    const QAccessible::Role role = QAccessible::queryAccessibleInterface(window)->role();
+    if (role != QAccessible::Dialog && role != QAccessible::Window)
+        missing.append("role of " + window->objectName());
+    for (QWidget *control : window->findChildren<QWidget *>()) {
+        if (!control->isVisibleTo(window))
+            continue;
+        const QAccessibleInterface *spoken = QAccessible::queryAccessibleInterface(control);
+        const bool named = !spoken->text(QAccessible::Name).trimmed().isEmpty();
+        if ((qobject_cast<QLabel *>(control) || qobject_cast<QAbstractButton *>(control)) && !named)
+            missing.append(window->objectName() + "." + control->objectName());
+        if (qobject_cast<QLineEdit *>(control) && window->objectName().startsWith("Form")
+            && spoken->text(QAccessible::Description).isEmpty())
+            missing.append(window->objectName() + "." + control->objectName() + " question");
+    }
+    return missing;
+}
 
 } // namespace
 
@@ -69,6 +93,8 @@ private slots:
         QCOMPARE(visibleDuringBox, QStringList{"main"});
         QCOMPARE(windows(), (QStringList{"main", "quiz", "scorecard"}));
         QCOMPARE(game.score(), QString("0"));
+        QVERIFY(!game->scorecard.peek()->frameGeometry().intersects(game->quiz.peek()->frameGeometry()));
+        game->scorecard.peek()->move(700, 600); // the player's place is kept
 
         // Play again mid-game: the score starts over, the flags and the board stay.
         game.program->scorecard.get()->setScoreText(" 5");
@@ -78,6 +104,7 @@ private slots:
         QCOMPARE(game.score(), QString("0"));
         QCOMPARE(game->quiz.peek(), board);
         QVERIFY(game->attempted.isSet(3));
+        QCOMPARE(game->scorecard.peek()->pos(), QPoint(700, 600));
     }
 
     void quitButtonsAndCtrlQEndAtOnce()
@@ -199,6 +226,36 @@ private slots:
         QCOMPARE(game.open(2), form2); // judged: stays hidden, says Sorry
         QCOMPARE(game.boxes.take(), Boxes{kAttempted});
         QVERIFY(!form2->isVisible());
+    }
+
+    void everyWindowSpeaksToAScreenReader()
+    {
+        TestProgram game;
+        game.play();
+        QStringList missing;
+        QList<QWidget *> shown{game->main.peek(),  game->quiz.peek(),      game->scorecard.peek(), game->help.show(),
+                               game->about.show(), game->animation.show(), game->cometsgame.show()};
+        for (int number = 1; number <= questions::kCount; ++number)
+            shown.append(game.open(number));
+        for (QWidget *window : shown)
+            missing += unspoken(window);
+        QCOMPARE(missing.join(", "), QString());
+        const auto spoken = [](QWidget *control, QAccessible::Text text) {
+            return QAccessible::queryAccessibleInterface(control)->text(text);
+        };
+        QCOMPARE(spoken(game->scorecard.peek()->scorelabel, QAccessible::Name), QString("Score: 0"));
+        QCOMPARE(spoken(child<QWidget>(game->quiz.peek(), "q1"), QAccessible::Description), QString("Attempted"));
+        QCOMPARE(spoken(child<QWidget>(game->quiz.peek(), "q2"), QAccessible::Description), QString());
+    }
+
+    void aLongPastedAnswerIsJudgedWhole()
+    {
+        TestProgram game;
+        game.play();
+        QuestionWindow *form10 = game.open(10);
+        child<QLineEdit>(form10, "q10ans")->insert(QString(200000, 'o') + "Todd");
+        click(form10, "donebutton");
+        QCOMPARE(game.score(), QString(" 1"));
     }
 
     void enterJudgesOnlyFromDone()

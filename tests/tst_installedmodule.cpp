@@ -21,12 +21,14 @@ int main(int argc, char *argv[])
 
     BrowserModule module;
     module.open(kMangaSummariesAddress);
-    const bool shown = QTest::qWaitFor([] {
-        for (QWidget *window : QApplication::topLevelWidgets())
-            if (window->objectName() == "frmBrowser" && window->windowTitle() == "Lumen Vesper Manga Summaries")
-                return true;
-        return false;
-    }, 60000);
+    const bool shown = QTest::qWaitFor(
+        [] {
+            for (QWidget *window : QApplication::topLevelWidgets())
+                if (window->objectName() == "frmBrowser" && window->windowTitle() == "Lumen Vesper Manga Summaries")
+                    return true;
+            return false;
+        },
+        60000);
 
     QFile maps("/proc/self/maps");
     QStringList loaded;

@@ -45,7 +45,13 @@ private slots:
         TestProgram game(makeBrowserModule());
         BrowserWindow *browser = awardTwelve(game);
         QVERIFY(browser);
+        QStringList captions{browser->windowTitle()};
+        connect(browser, &QWidget::windowTitleChanged, [&captions](const QString &caption) {
+            if (captions.last() != caption)
+                captions.append(caption);
+        });
         QTRY_COMPARE_WITH_TIMEOUT(browser->windowTitle(), kIndexTitle, kLoadTimeout);
+        QCOMPARE(captions, (QStringList{"Manga Summaries", "Working...", kIndexTitle}));
         QVERIFY(!browser->timTimer->isActive());
 
         // A real click: the engine only goes back to pages left by a user's own gesture.

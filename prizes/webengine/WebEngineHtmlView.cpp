@@ -10,19 +10,22 @@ const char *const kSearchPage = "https://duckduckgo.com/";
 
 WebEngineHtmlView::WebEngineHtmlView(QWidget *parent) : QWebEngineView(parent)
 {
-    connect(this, &QWebEngineView::loadStarted, this, [this] { m_busy = true; });
+    connect(this, &QWebEngineView::loadStarted, this, [this] { m_load.started(); });
     connect(this, &QWebEngineView::loadFinished, this, [this] {
-        m_busy = false;
+        m_load.ended();
         if (DownloadComplete)
             DownloadComplete();
     });
 }
 
+// Each command that asks for a page makes the view busy before the engine
+// has even started on it.
 bool WebEngineHtmlView::Navigate(const QString &address)
 {
     const QUrl url = QUrl::fromUserInput(address);
     if (!url.isValid())
         return false;
+    m_load.requested();
     load(url);
     return true;
 }
@@ -31,6 +34,7 @@ bool WebEngineHtmlView::GoBack()
 {
     if (!history()->canGoBack())
         return false;
+    m_load.requested();
     back();
     return true;
 }
@@ -39,24 +43,28 @@ bool WebEngineHtmlView::GoForward()
 {
     if (!history()->canGoForward())
         return false;
+    m_load.requested();
     forward();
     return true;
 }
 
 bool WebEngineHtmlView::GoHome()
 {
+    m_load.requested();
     load(QUrl(kMangaSummariesAddress));
     return true;
 }
 
 bool WebEngineHtmlView::GoSearch()
 {
+    m_load.requested();
     load(QUrl(kSearchPage));
     return true;
 }
 
 bool WebEngineHtmlView::Refresh()
 {
+    m_load.requested();
     reload();
     return true;
 }
@@ -64,6 +72,7 @@ bool WebEngineHtmlView::Refresh()
 bool WebEngineHtmlView::Stop()
 {
     stop();
+    m_load.ended();
     return true;
 }
 
@@ -79,5 +88,5 @@ std::optional<QString> WebEngineHtmlView::LocationURL() const
 
 std::optional<bool> WebEngineHtmlView::Busy() const
 {
-    return m_busy;
+    return m_load.busy();
 }

@@ -24,5 +24,5 @@ public:
     std::optional<bool> Busy() const override;
 
 private:
-    bool m_busy = false;
+    LoadState m_load;
 };
