@@ -1,5 +1,6 @@
 # The two commands a player or developer needs: `make run` and `make test`.
 BUILD ?= build
+JOBS ?= 2
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 ifdef CI
 CMAKE_FLAGS += -DLVTRIV_WERROR=ON
@@ -16,7 +17,7 @@ BUILDFLAG = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
 
 # A bare `make` builds.
 build: configure
-	cmake --build $(BUILD) -j2
+	cmake --build $(BUILD) -j$(JOBS)
 
 deps:
 	./scripts/install-deps.sh
@@ -28,7 +29,7 @@ run: build
 	$(BUILD)/app/lvtriv
 
 test: build
-	ctest --test-dir $(BUILD) --output-on-failure -j2
+	ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
 
 # Every C++ file follows .clang-format.
 format-check: deps
@@ -46,12 +47,12 @@ fuzz:
 	$(FUZZ_BUILD)/fuzz/registry_fuzz -max_total_time=$(FUZZ_SECONDS) -dict=fuzz/registry.dict \
 		-artifact_prefix=$(FUZZ_BUILD)/crashes/ $(FUZZ_BUILD)/corpus fuzz/corpus
 
-# Timings as ratios from one run; the browser under a real X server when
-# xvfb-run is there, else offscreen.
+# Timings as ratios from one run, under a real X server when Xvfb is there,
+# else offscreen. startup_bench also runs browser_bench and writes
+# bench/results.md.
 bench: build
 	$(BUILD)/bench/judge_bench
-	if command -v xvfb-run >/dev/null; then xvfb-run -a $(BUILD)/bench/browser_bench; \
-	else QT_QPA_PLATFORM=offscreen $(BUILD)/bench/browser_bench; fi
+	$(BUILD)/bench/startup_bench
 
 # The Debian package, from a Release build for /usr with the executable in
 # /usr/games and Debian's hardening flags; the .deb lands in $(PACKAGE_BUILD).

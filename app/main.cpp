@@ -7,9 +7,6 @@
 
 int main(int argc, char *argv[])
 {
-    // The browser prize's web engine, loaded later as a module, needs this
-    // before the application object exists.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     setUpApplication(app);
 

@@ -45,7 +45,6 @@ double awardToTitleMs(Program &program)
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     setUpApplication(app);
 

@@ -3,6 +3,7 @@
 #include "platform/HtmlView.h"
 #include "platform/MessageBox.h"
 #include "prizes/BrowserWindow.h"
+#include "prizes/WebEngineSetUp.h"
 
 #include "lvtriv/Version.h"
 
@@ -43,6 +44,8 @@ QStringList BrowserModule::defaultSearchPaths()
 
 HtmlViewFactory *BrowserModule::factory()
 {
+    if (!m_loader.isLoaded())
+        prepareForWebEngine();
     // The loader adds the platform's prefix and suffix to the module's name.
     for (const QString &dir : m_searchPaths) {
         if (m_loader.isLoaded())

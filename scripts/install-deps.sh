@@ -1,5 +1,7 @@
 #!/bin/sh
-# Installs the Debian packages lvtriv needs to build, test, package and run.
+# Installs the Debian packages lvtriv needs to build, test, package and run
+# (Xvfb and xdotool for the start-up test on a real X server, libxcb for the
+# start-up benchmark).
 # Idempotent: asks dpkg first and touches apt only when something is missing.
 # With --fuzz it also installs clang and its libFuzzer runtime for `make fuzz`.
 set -eu
@@ -11,6 +13,7 @@ g++
 make
 pkg-config
 qt6-base-dev
+qt6-base-private-dev
 qt6-webengine-dev
 libqt6webenginecore6-bin
 libgl-dev
@@ -22,6 +25,8 @@ desktop-file-utils
 appstream
 xvfb
 x11-utils
+xdotool
+libxcb1-dev
 "
 if [ "${1:-}" = "--fuzz" ]; then
     packages="$packages clang libclang-rt-14-dev"

@@ -1,0 +1,70 @@
+#include "prizes/WebEngineSetUp.h"
+
+#include <QCoreApplication>
+#include <QLoggingCategory>
+#include <QtGui/qtguiglobal.h>
+#if QT_CONFIG(opengl)
+#include <QOpenGLContext>
+#include <QSurfaceFormat>
+#include <QtGui/private/qopenglcontext_p.h>
+#endif
+
+#include <utility>
+
+namespace {
+
+#if QT_CONFIG(opengl)
+// The context every engine view shares its textures with. It lives until the
+// application object goes, after the engine, which is torn down first.
+QOpenGLContext *engineShareContext = nullptr;
+
+void dropEngineShareContext()
+{
+    if (qt_gl_global_share_context() == engineShareContext)
+        qt_gl_set_global_share_context(nullptr);
+    delete std::exchange(engineShareContext, nullptr);
+}
+
+// The engine draws through OpenGL contexts that share with one global
+// context; without one it gives up OpenGL even on a display that has it
+// ("No suitable graphics backend found") and composes pages in software, when
+// it does not fail outright. Qt makes that context
+// at start-up only when asked to before the application object exists, which
+// would load the GL driver for every game; it is made here instead, on the
+// first award, before the engine's library is loaded: the engine checks for
+// it the moment it is loaded, and warns when it is missing.
+void prepareShareContext()
+{
+    if (qt_gl_global_share_context())
+        return;
+    engineShareContext = new QOpenGLContext;
+    engineShareContext->setFormat(QSurfaceFormat::defaultFormat());
+    // Where the platform has no OpenGL (offscreen) this fails; the engine then
+    // finds the context invalid, says so, and composes its pages in software.
+    engineShareContext->create();
+    qt_gl_set_global_share_context(engineShareContext);
+    // Post routines run last registered first, so this one runs after the
+    // engine's own clean-up, registered later, when its first view is made.
+    qAddPostRoutine(dropEngineShareContext);
+}
+#endif
+
+// The engine reports its graphics set-up and start parameters on standard
+// error; the player has no use for them. Whoever wants them says so through
+// QT_LOGGING_RULES (or a logging configuration file), which then decides alone.
+void quietEngineStartup()
+{
+    if (qEnvironmentVariableIsSet("QT_LOGGING_RULES") || qEnvironmentVariableIsSet("QT_LOGGING_CONF"))
+        return;
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
+}
+
+} // namespace
+
+void prepareForWebEngine()
+{
+    quietEngineStartup();
+#if QT_CONFIG(opengl)
+    prepareShareContext();
+#endif
+}
