@@ -3,10 +3,30 @@
 #include "platform/PushButton.h"
 #include "platform/Twips.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPixmap>
+
+namespace {
+
+// Every picture is in the resources twice: NAME at 1x and NAME@2x, drawn at
+// twice the resolution. On a screen of pixel ratio above 1 this reads the @2x
+// one, which Qt gives the ratio 2 by its name, so that it shows at NAME's size
+// with a pixel for each screen pixel; else NAME. One file is read either way.
+QPixmap screenPixmap(const QString &resource)
+{
+    if (qApp->devicePixelRatio() > 1) {
+        QString sharp = resource;
+        QPixmap pixmap(sharp.insert(sharp.lastIndexOf(u'.'), u"@2x"));
+        if (!pixmap.isNull())
+            return pixmap;
+    }
+    return QPixmap(resource);
+}
+
+} // namespace
 
 namespace controls {
 
@@ -55,9 +75,9 @@ QLabel *picture(QWidget *parent, const char *name, const QString &resource, int 
 {
     auto *made = new QLabel(parent);
     made->setObjectName(name);
-    const QPixmap pixmap(resource);
+    const QPixmap pixmap = screenPixmap(resource);
     made->setPixmap(pixmap);
-    made->setGeometry(QRect(twips::point(left, top), pixmap.size()));
+    made->setGeometry(QRect(twips::point(left, top), pixmap.deviceIndependentSize().toSize()));
     return made;
 }
 

@@ -63,9 +63,10 @@ void AnimationPrize::Timer1_Timer()
         m_aniimage = 1;
     const QPixmap frame = m_frames[m_aniimage - 1]->pixmap();
     m_picture->setPixmap(frame);
-    // The box keeps its top-left corner and takes the picture's size plus its border.
+    // The box keeps its top-left corner and takes the picture's size on screen
+    // (not its pixels: the frame may be a 2x one) plus its border.
     const int border = 2 * m_picture->frameWidth();
-    m_picture->resize(frame.size() + QSize(border, border));
+    m_picture->resize(frame.deviceIndependentSize().toSize() + QSize(border, border));
 }
 
 void AnimationPrize::quit_Click()

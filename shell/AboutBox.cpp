@@ -44,7 +44,7 @@ AboutBox::AboutBox(Registry &registry, Launcher &launcher) : m_registry(registry
     picIcon->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picIcon->setLineWidth(2);
     const int border = picIcon->frameWidth();
-    picIcon->resize(picIcon->pixmap().size() + QSize(2 * border, 2 * border));
+    picIcon->resize(picIcon->pixmap().deviceIndependentSize().toSize() + QSize(2 * border, 2 * border));
 
     auto *lblTitle = controls::label(this, "lblTitle", QString(), 1800, 240, 3885, 480);
     lblTitle->setFont(controls::sansFont(13.5));

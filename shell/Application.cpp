@@ -8,7 +8,51 @@
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
+#include <QIconEngine>
+#include <QPainter>
+#include <QPixmap>
 #include <QStyleFactory>
+
+#include <algorithm>
+#include <iterator>
+
+namespace {
+
+// The window icon in every size the desktop gets (the hicolor sizes dist/
+// installs), so that a task bar or a dock shows a sharp one. A file is read
+// only when a platform asks for a picture of the icon (X11 does as a window is
+// made, others may never; QPixmap keeps what it read), so start-up reads none:
+// QIcon::addFile would read every file at once.
+class WindowIconEngine : public QIconEngine
+{
+public:
+    QIconEngine *clone() const override { return new WindowIconEngine; }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        QList<QSize> sizes;
+        for (int side : kSides)
+            sizes.append(QSize(side, side));
+        return sizes;
+    }
+    // The smallest file at least as big as asked for (else the biggest), scaled down to the size asked for.
+    QPixmap pixmap(const QSize &size, QIcon::Mode, QIcon::State) override
+    {
+        const int wanted = std::max(size.width(), size.height());
+        const int side = *std::find_if(std::begin(kSides), std::end(kSides) - 1, [&](int s) { return s >= wanted; });
+        const QPixmap file(side == 64 ? QStringLiteral(":/assets/icon.png")
+                                      : QStringLiteral(":/assets/icon-%1.png").arg(side));
+        return side > wanted ? file.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation) : file;
+    }
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        painter->drawPixmap(rect, pixmap(rect.size() * painter->device()->devicePixelRatio(), mode, state));
+    }
+
+private:
+    static constexpr int kSides[] = {16, 32, 48, 64, 128, 256};
+};
+
+} // namespace
 
 void setUpApplication(QApplication &app)
 {
@@ -16,7 +60,7 @@ void setUpApplication(QApplication &app)
     QApplication::setApplicationVersion(lvtriv::kVersion);
     QApplication::setOrganizationDomain("lvtriv.example.org");
     QApplication::setDesktopFileName("org.example.lvtriv");
-    QApplication::setWindowIcon(QIcon(":/assets/icon.png"));
+    QApplication::setWindowIcon(QIcon(new WindowIconEngine));
     QApplication::setStyle(QStyleFactory::create("Fusion"));
     window::installAccessibleRoles();
     // The program decides itself when it has no window left (LastWindowWatch).

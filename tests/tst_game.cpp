@@ -15,11 +15,15 @@
 #include "shell/HelpWindow.h"
 
 #include <QAccessible>
+#include <QIcon>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+
+#include <tuple>
 
 using tally::Prize;
 Q_DECLARE_METATYPE(Prize)
@@ -314,6 +318,31 @@ private slots:
         QCOMPARE(game.score(), QString(" 14")); // nothing is reset
     }
 
+    // Run once more at scale 2: the pictures keep their 1x size with a pixel
+    // for each screen pixel.
+    void picturesAtTheScreensPixelRatio()
+    {
+        TestProgram game;
+        const std::tuple<QWidget *, const char *, const char *> pictures[] = {
+            {game->main.show(), "Image1", ":/assets/main-title.jpg"},
+            {game->main.peek(), "Image2", ":/assets/main-heroines.jpg"},
+            {game->about.show(), "picIcon", ":/assets/about.png"}};
+        for (const auto &[window, name, file] : pictures) {
+            const QLabel *picture = child<QLabel>(window, name);
+            QCOMPARE(picture->contentsRect().size(), QImageReader(file).size());
+            QCOMPARE(picture->pixmap().devicePixelRatio(), qApp->devicePixelRatio());
+            QCOMPARE(picture->pixmap().deviceIndependentSize().toSize(), picture->contentsRect().size());
+        }
+    }
+
+    void windowIconHasAFileForEachSize()
+    {
+        const QIcon icon = QApplication::windowIcon();
+        QVERIFY(icon.availableSizes().size() > 1);
+        for (const QSize &size : icon.availableSizes())
+            QCOMPARE(icon.pixmap(size, 1.0).size(), size);
+    }
+
     void animationCyclesFramesAndKeepsItsCounter()
     {
         TestProgram game;
@@ -324,7 +353,7 @@ private slots:
             animation->Timer1_Timer();
             shown.append(picture->pixmap().toImage());
             const int border = 2 * picture->frameWidth();
-            QCOMPARE(picture->size(), picture->pixmap().size() + QSize(border, border)); // sized to the frame
+            QCOMPARE(picture->size(), picture->pixmap().deviceIndependentSize().toSize() + QSize(border, border));
         }
         QVERIFY(shown[0] != shown[1] && shown[1] != shown[2] && shown[2] != shown[3]);
         QCOMPARE(shown[4], shown[0]); // four frames, then round again
