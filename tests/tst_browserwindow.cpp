@@ -2,15 +2,12 @@
 #include "TestMain.h"
 #include "TestSupport.h"
 
-#include "platform/Twips.h"
-#include "prizes/BrowserModule.h"
 #include "prizes/BrowserWindow.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAction>
 #include <QComboBox>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
@@ -129,32 +126,6 @@ private slots:
         QCOMPARE(browser.view->calls, (QStringList{"GoBack", "GoForward", "Stop", "Refresh", "GoHome", "GoSearch"}));
     }
 
-    void failuresAreIgnored()
-    {
-        Browser browser;
-        browser.view->failing = true;
-        for (const char *key : {"Back", "Forward", "Refresh", "Home", "Search", "Stop", "Unknown"})
-            browser.window->tbToolBar_ButtonClick(key);
-        browser.window->cboAddress_KeyPress(13);
-        browser.window->brwWebBrowser_DownloadComplete();
-        browser.window->timTimer->start();
-        // A view that cannot tell whether it is busy does not keep the timer running.
-        QTRY_VERIFY(!browser.window->timTimer->isActive());
-        QCOMPARE(browser.window->windowTitle(), QString("Manga Summaries"));
-        QCOMPARE(browser.items(), QStringList{kStart});
-    }
-
-    void tinyWindowLaysOutWithoutNegativeSizes()
-    {
-        Browser browser;
-        browser.window->setMinimumSize(0, 0);
-        browser.window->resize(5, 40);
-        QCOMPARE(browser.view->size(), QSize(0, 0));
-        browser.window->resize(900, 700);
-        QCOMPARE(browser.view->width(), twips::toPixels(twips::fromPixels(900) - 100));
-        QVERIFY(browser.window->Label1->geometry().top() > browser.view->geometry().bottom()); // notice in view
-    }
-
     void visitedPagesMakeAHistoryWithoutDuplicates()
     {
         Browser browser;
@@ -163,15 +134,6 @@ private slots:
         QCOMPARE(browser.items(), (QStringList{kStart, "qrc:/manga/volume-2.html", "qrc:/manga/volume-1.html"}));
         QCOMPARE(browser.window->windowTitle(), QString("index"));
         QCOMPARE(browser.view->calls, QStringList{"Navigate " + kStart}); // recording navigates nowhere
-    }
-
-    void missingModuleIsReported()
-    {
-        RecordedBoxes boxes;
-        BrowserModule module({QDir::temp().absoluteFilePath("no-such-folder")});
-        module.open(kStart);
-        QCOMPARE(boxes.boxes.size(), 1);
-        QVERIFY(boxes.boxes.first().prompt.startsWith("The manga summaries cannot be shown"));
     }
 };
 

@@ -115,17 +115,6 @@ private slots:
         QCOMPARE(game->scorecard.peek()->pos(), QPoint(700, 600));
     }
 
-    void quitButtonsAndCtrlQEndAtOnce()
-    {
-        TestProgram game;
-        click(game->main.show(), "quitbutton");
-        click(game->animation.show(), "quit");
-        click(game->cometsgame.show(), "quit");
-        QVERIFY(QTest::qWaitForWindowActive(game->main.show()));
-        QTest::keyClick(game->main.peek(), Qt::Key_Q, Qt::ControlModifier);
-        QCOMPARE(game.endCount, 4);
-    }
-
     void helpRemindsOncePerCreation()
     {
         TestProgram game;
@@ -256,18 +245,6 @@ private slots:
         QCOMPARE(game.boxes.take(), Boxes{kAttempted});
         pressCloseBox(game.open(5)); // not judged: not locked
         QVERIFY(!game->attempted.isSet(5));
-    }
-
-    void fourteenRightAnswersScoreFourteen()
-    {
-        TestProgram game;
-        game.play();
-        for (int number = 1; number <= questions::kCount; ++number)
-            game.answer(game.open(number), rightAnswers(number));
-        QCOMPARE(game.score(), QString(" 14"));
-        const Boxes boxes = game.boxes.take();
-        for (int number = 1; number <= questions::kCount; ++number)
-            QCOMPARE(boxes.value(number - 1).prompt, questions::question(number).rightMessage);
     }
 
     void bands_data()
