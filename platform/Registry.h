@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 
 #include <cstdint>
 #include <memory>
@@ -47,6 +48,17 @@ public:
 
     virtual Status closeKey(Handle key) = 0;
 };
+
+// How many bytes readValueText reads a value into, a text's NUL included.
+inline constexpr std::uint32_t kValueTextBytes = 1024;
+
+// Reads a text or 32-bit number value of key `keyPath` below `rootKey` into
+// `valueText`, the way the About box looks up System Information: the value
+// goes into a buffer of kValueTextBytes bytes. False, with `valueText` empty,
+// when the key or the value cannot be read, has no bytes or does not fit. A
+// value of any other type counts as read and leaves `valueText` as it was.
+bool readValueText(Registry &registry, std::uint32_t rootKey, const QString &keyPath, const QString &valueName,
+                   QString &valueText);
 
 // The system's registry; where there is none, the read-only stand-in that reads
 // a registry export file (FileRegistry).
