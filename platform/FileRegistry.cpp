@@ -17,25 +17,41 @@ QString FileRegistry::defaultPath()
            + QStringLiteral("/lvtriv/registry.reg");
 }
 
-RegistryFile FileRegistry::read() const
+std::optional<QByteArray> FileRegistry::readFile() const
 {
     // Only a plain file: a directory, a device or a pipe in its place counts as no file.
     if (!QFileInfo(m_path).isFile())
-        return {};
+        return std::nullopt;
     QFile file(m_path);
     if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray bytes = file.read(kLargestFile + 1);
+        return std::nullopt;
+    QByteArray bytes = file.read(kLargestFile + 1);
     if (bytes.size() > kLargestFile)
-        return {};
-    return RegistryFile::parse(bytes);
+        return std::nullopt;
+    return bytes;
+}
+
+RegistryFile FileRegistry::load() const
+{
+    const std::optional<QByteArray> bytes = readFile();
+    return bytes ? RegistryFile::parse(*bytes) : RegistryFile();
+}
+
+void FileRegistry::beginLookups()
+{
+    m_batch = load();
+}
+
+void FileRegistry::endLookups()
+{
+    m_batch.reset();
 }
 
 // The file is the user's own, so any access asked for is granted: nothing here writes.
 Registry::Status FileRegistry::openKey(std::uint32_t root, const QByteArray &path, std::uint32_t, std::uint32_t,
                                        Handle &key)
 {
-    auto values = read().key(root, QString::fromLocal8Bit(path));
+    auto values = (m_batch ? *m_batch : load()).key(root, QString::fromLocal8Bit(path));
     if (!values)
         return kNotFound;
     key = m_nextHandle++;

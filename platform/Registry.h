@@ -35,6 +35,12 @@ public:
 
     virtual ~Registry() = default;
 
+    // Lookups between these two calls belong together, like the two of one
+    // System Info press: a registry read from a file reads it once for all of
+    // them, and afresh for the next batch. Batches do not nest.
+    virtual void beginLookups() {}
+    virtual void endLookups() {}
+
     // Opens `path` below `root`. Success puts the key in `key`.
     virtual Status openKey(std::uint32_t root, const QByteArray &path, std::uint32_t options, std::uint32_t access,
                            Handle &key) = 0;

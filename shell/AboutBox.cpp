@@ -11,6 +11,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QScopeGuard>
 
 namespace {
 
@@ -98,6 +99,9 @@ void AboutBox::closeEvent(QCloseEvent *event)
 
 void AboutBox::StartSysInfo()
 {
+    // Both lookups read the registry as it was at the press.
+    m_registry.beginLookups();
+    const auto endLookups = qScopeGuard([this] { m_registry.endLookups(); });
     QString sysInfoPath;
     if (!GetKeyValue(Registry::kLocalMachine, kPathKey, kPathValue, sysInfoPath)) {
         if (!GetKeyValue(Registry::kLocalMachine, kFolderKey, kFolderValue, sysInfoPath)) {

@@ -35,6 +35,17 @@ void writeFile(const QString &path, const QByteArray &bytes)
     file.write(bytes);
 }
 
+// Counts the readings of its file.
+class CountedRegistry : public FileRegistry
+{
+public:
+    using FileRegistry::FileRegistry;
+    mutable int reads = 0;
+
+protected:
+    std::optional<QByteArray> readFile() const override { return ++reads, FileRegistry::readFile(); }
+};
+
 } // namespace
 
 class TestAboutBox : public QObject
@@ -96,9 +107,11 @@ private slots:
         QTest::addRow("folder without the program")
             << exportFile({}, folder) << QStringList{} << QStringList{inFolder} << QStringList{};
         QTest::addRow("no file") << QByteArray() << QStringList{program} << QStringList{} << QStringList{};
-        QTest::addRow("a file above the size limit counts as none")
-            << exportFile(path) + QByteArray(FileRegistry::kLargestFile, ';') << QStringList{program} << QStringList{}
-            << QStringList{};
+        const QByteArray largest = exportFile(path).leftJustified(FileRegistry::kLargestFile, ';');
+        QTest::addRow("a file of the largest size is read")
+            << largest << QStringList{program} << QStringList{} << QStringList{program};
+        QTest::addRow("a byte more and it counts as none")
+            << largest + ';' << QStringList{program} << QStringList{} << QStringList{};
         QTest::addRow("1023 characters and the NUL fit the buffer")
             << exportFile(text(a1023)) << QStringList{a1023} << QStringList{} << QStringList{a1023};
         QTest::addRow("1024 characters do not: the folder is tried")
@@ -124,7 +137,7 @@ private slots:
         QTemporaryDir dir;
         if (!registry.isEmpty())
             writeFile(dir.filePath("registry.reg"), registry);
-        FileRegistry fileRegistry(dir.filePath("registry.reg"));
+        CountedRegistry fileRegistry(dir.filePath("registry.reg"));
         FakeLauncher launcher;
         launcher.files = QSet<QString>(files.begin(), files.end());
         RecordedBoxes boxes;
@@ -135,6 +148,21 @@ private slots:
         QCOMPARE(launcher.started, started);
         const bool startedOne = !started.isEmpty() && files.contains(started.last());
         QCOMPARE(boxes.take(), startedOne ? Boxes{} : Boxes{kUnavailable});
+        QCOMPARE(fileRegistry.reads, 1); // both lookups of a press share one reading
+    }
+
+    void anEditCountsFromTheNextPress()
+    {
+        QTemporaryDir dir;
+        FileRegistry registry(dir.filePath("registry.reg"));
+        FakeLauncher launcher;
+        launcher.files = {"/bin/one", "/bin/two"};
+        AboutBox about(registry, launcher);
+        for (const QByteArray program : {"/bin/one", "/bin/two"}) {
+            writeFile(dir.filePath("registry.reg"), exportFile("\"PATH\"=\"" + program + "\""));
+            about.cmdSysInfo_Click();
+        }
+        QCOMPARE(launcher.started, (QStringList{"/bin/one", "/bin/two"}));
     }
 
     void parse_data()
