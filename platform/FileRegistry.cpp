@@ -4,9 +4,32 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <cstdio>
 #include <cstring>
 
-FileRegistry::FileRegistry(QString path) : m_path(std::move(path)) {}
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
+namespace {
+
+// Whether the open file belongs to root and only root may change it. Asked of
+// the open file, not of its name, so that no other file can be put in its
+// place between the question and the reading.
+bool rootsAlone(const QFile &file)
+{
+#ifdef _WIN32
+    Q_UNUSED(file);
+    return false;
+#else
+    struct stat info;
+    return fstat(file.handle(), &info) == 0 && info.st_uid == 0 && (info.st_mode & (S_IWGRP | S_IWOTH)) == 0;
+#endif
+}
+
+} // namespace
+
+FileRegistry::FileRegistry(QString path, bool asRoot) : m_path(std::move(path)), m_asRoot(asRoot) {}
 
 QString FileRegistry::defaultPath()
 {
@@ -25,6 +48,15 @@ std::optional<QByteArray> FileRegistry::readFile() const
     QFile file(m_path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
+    // Root would start whatever program the file names, so the file must be
+    // as much root's as the program started.
+    if (m_asRoot && !rootsAlone(file)) {
+        std::fprintf(stderr,
+                     "lvtriv: running as root, so System Info does not use %s: root does not own it, or "
+                     "others may change it.\n",
+                     qPrintable(m_path));
+        return std::nullopt;
+    }
     QByteArray bytes = file.read(kLargestFile + 1);
     if (bytes.size() > kLargestFile)
         return std::nullopt;

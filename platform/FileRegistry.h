@@ -2,6 +2,7 @@
 
 #include "platform/Registry.h"
 #include "platform/RegistryFile.h"
+#include "platform/Root.h"
 
 #include <QHash>
 #include <QString>
@@ -11,11 +12,14 @@
 // The registry where the system has none: a registry export file that the user
 // writes (see docs/sysinfo.md). Read only; the file is read afresh each time a
 // key is opened, or once for a batch of lookups, so an edit counts from the
-// next lookup or batch on. Without a readable file every key is missing.
+// next lookup or batch on. Without a readable file every key is missing. A
+// process running as root reads only a file that root owns and no one else
+// may change.
 class FileRegistry : public Registry
 {
 public:
-    explicit FileRegistry(QString path);
+    // `asRoot`: whether the process runs as root.
+    explicit FileRegistry(QString path, bool asRoot = runningAsRoot());
 
     // $LVTRIV_REGISTRY, else lvtriv/registry.reg in the user's configuration
     // folder ($XDG_CONFIG_HOME, by default ~/.config).
@@ -40,6 +44,7 @@ private:
     RegistryFile load() const;
 
     QString m_path;
+    bool m_asRoot;
     // The file as read at the start of a batch of lookups, while one lasts.
     std::optional<RegistryFile> m_batch;
     QHash<Handle, RegistryFile::Values> m_openKeys;

@@ -11,6 +11,9 @@
 #include <QStringEncoder>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 // The About box, System Information, and the registry export file it is found through.
 namespace {
 
@@ -28,10 +31,11 @@ QByteArray exportFile(const QByteArray &pathValues, const QByteArray &folderValu
            + folderValues + "\r\n";
 }
 
+// Written for its owner alone, as a file that root may use must be.
 void writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
+    QVERIFY(file.open(QIODevice::WriteOnly, QFile::ReadOwner | QFile::WriteOwner));
     file.write(bytes);
 }
 
@@ -137,7 +141,7 @@ private slots:
         QTemporaryDir dir;
         if (!registry.isEmpty())
             writeFile(dir.filePath("registry.reg"), registry);
-        CountedRegistry fileRegistry(dir.filePath("registry.reg"));
+        CountedRegistry fileRegistry(dir.filePath("registry.reg"), false);
         FakeLauncher launcher;
         launcher.files = QSet<QString>(files.begin(), files.end());
         RecordedBoxes boxes;
@@ -154,7 +158,7 @@ private slots:
     void anEditCountsFromTheNextPress()
     {
         QTemporaryDir dir;
-        FileRegistry registry(dir.filePath("registry.reg"));
+        FileRegistry registry(dir.filePath("registry.reg"), false);
         FakeLauncher launcher;
         launcher.files = {"/bin/one", "/bin/two"};
         AboutBox about(registry, launcher);
@@ -163,6 +167,46 @@ private slots:
             about.cmdSysInfo_Click();
         }
         QCOMPARE(launcher.started, (QStringList{"/bin/one", "/bin/two"}));
+    }
+
+    // Root starts only what a file of root's alone names. A normal user's
+    // file, or root's that others may change, counts as unreadable.
+    void rootUsesOnlyAFileOfItsOwn_data()
+    {
+        QTest::addColumn<bool>("asRoot");
+        QTest::addColumn<bool>("rootsFile");
+        QTest::addColumn<int>("permissions");
+        QTest::addColumn<bool>("starts");
+        QTest::addRow("a user, a file of a user's") << false << false << 0600 << true;
+        QTest::addRow("root, a file of a user's") << true << false << 0600 << false;
+        QTest::addRow("root, its own file") << true << true << 0644 << true;
+        QTest::addRow("root, its own file that others may change") << true << true << 0646 << false;
+        QTest::addRow("root, its own file that its group may change") << true << true << 0664 << false;
+    }
+
+    void rootUsesOnlyAFileOfItsOwn()
+    {
+        QFETCH(bool, asRoot);
+        QFETCH(bool, rootsFile);
+        QFETCH(int, permissions);
+        QFETCH(bool, starts);
+        if (rootsFile && geteuid() != 0)
+            QSKIP("only root can make a file of root's");
+        QTemporaryDir dir;
+        const QString path = dir.filePath("registry.reg");
+        writeFile(path, exportFile("\"PATH\"=\"/bin/sysinfo\""));
+        QCOMPARE(chmod(QFile::encodeName(path).constData(), mode_t(permissions)), 0);
+        if (!rootsFile && geteuid() == 0)
+            QCOMPARE(chown(QFile::encodeName(path).constData(), 65534, 65534), 0); // nobody's
+        FileRegistry registry(path, asRoot);
+        FakeLauncher launcher;
+        launcher.files = {"/bin/sysinfo"};
+        RecordedBoxes boxes;
+
+        AboutBox(registry, launcher).cmdSysInfo_Click();
+
+        QCOMPARE(launcher.started, starts ? QStringList{"/bin/sysinfo"} : QStringList{});
+        QCOMPARE(boxes.take(), starts ? Boxes{} : Boxes{kUnavailable});
     }
 
     void parse_data()
