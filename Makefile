@@ -5,13 +5,14 @@ ifdef CI
 CMAKE_FLAGS += -DLVTRIV_WERROR=ON
 endif
 
-# Parallel compile jobs of `make` and `make test-asan`.
+# Parallel compile jobs of `make`, `make test-asan` and `make fuzz`.
 JOBS ?= 2
 
 ASAN_BUILD ?= build-asan
 
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
+FUZZ_TARGETS = registry_fuzz sysinfo_fuzz
 
 PACKAGE_BUILD ?= build-package
 PACKAGE_JOBS ?= 2
@@ -48,17 +49,22 @@ test-asan: deps
 format-check: deps
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
-# The registry file parser under clang's libFuzzer and AddressSanitizer for
-# FUZZ_SECONDS; new inputs gather in $(FUZZ_BUILD)/corpus, crashing ones in
-# $(FUZZ_BUILD)/crashes. Copy a crash into fuzz/corpus once it is mended, so
-# that `make test` replays it.
+# The registry file fuzz targets under clang's libFuzzer, AddressSanitizer and
+# UndefinedBehaviorSanitizer, each for FUZZ_SECONDS: registry_fuzz (the file
+# parser) and sysinfo_fuzz (System Info's lookups through FileRegistry). New
+# inputs gather in $(FUZZ_BUILD)/corpus/TARGET, crashing ones in
+# $(FUZZ_BUILD)/crashes/TARGET. Copy a crash into fuzz/corpus or
+# fuzz/sysinfo-corpus once it is mended, so that `make test` replays it.
 fuzz:
 	./scripts/install-deps.sh --fuzz
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DLVTRIV_FUZZ=ON
-	cmake --build $(FUZZ_BUILD) -j2 --target registry_fuzz
-	mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/crashes
-	$(FUZZ_BUILD)/fuzz/registry_fuzz -max_total_time=$(FUZZ_SECONDS) -dict=fuzz/registry.dict \
-		-artifact_prefix=$(FUZZ_BUILD)/crashes/ $(FUZZ_BUILD)/corpus fuzz/corpus
+	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target $(FUZZ_TARGETS)
+	set -e; for target in $(FUZZ_TARGETS); do \
+		mkdir -p $(FUZZ_BUILD)/corpus/$$target $(FUZZ_BUILD)/crashes/$$target; \
+		$(FUZZ_BUILD)/fuzz/$$target -max_total_time=$(FUZZ_SECONDS) -max_len=65536 -dict=fuzz/registry.dict \
+			-artifact_prefix=$(FUZZ_BUILD)/crashes/$$target/ \
+			$(FUZZ_BUILD)/corpus/$$target fuzz/sysinfo-corpus fuzz/corpus; \
+	done
 
 # Timings as ratios from one run; the browser under a real X server when
 # xvfb-run is there, else offscreen.
