@@ -7,7 +7,6 @@
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWebEngineView>
@@ -74,41 +73,32 @@ private slots:
     }
 
     // Root's engine runs without its sandbox, so root's browser opens its own
-    // pages and web addresses only; a local file gets the engine's error page.
+    // pages and web addresses only: a local file gets the engine's error page,
+    // whose title is the refused address.
     void asRootLocalFilesAreRefused_data()
     {
         QTest::addColumn<bool>("asRoot");
-        QTest::addColumn<bool>("typedAsPath");
-        QTest::addRow("a user opens a local path") << false << true;
-        QTest::addRow("root: a local path") << true << true;
-        QTest::addRow("root: a file address") << true << false;
+        QTest::addColumn<QString>("typed");
+        QTest::addRow("a user opens a local path") << false << "%1";
+        QTest::addRow("root: a local path") << true << "%1";
+        QTest::addRow("root: a file address") << true << "file://%1";
     }
 
     void asRootLocalFilesAreRefused()
     {
         QFETCH(bool, asRoot);
-        QFETCH(bool, typedAsPath);
+        QFETCH(QString, typed);
         QTemporaryDir dir;
         QFile local(dir.filePath("local.html"));
-        QVERIFY(local.open(QIODevice::WriteOnly));
-        local.write("<title>Local</title><p>a local file</p>");
+        QVERIFY(local.open(QIODevice::WriteOnly) && local.write("<title>Local</title>a local file") > 0);
         local.close();
         TestProgram game(std::make_unique<BrowserModule>(BrowserModule::defaultSearchPaths(), asRoot));
         BrowserWindow *browser = awardTwelve(game);
-        QVERIFY(browser);
         QTRY_COMPARE_WITH_TIMEOUT(browser->windowTitle(), kIndexTitle, kLoadTimeout); // its own pages open
-
-        auto *view = browser->findChild<QWebEngineView *>("brwWebBrowser");
-        QSignalSpy loaded(view, &QWebEngineView::loadFinished);
-        browser->cboAddress->setEditText(typedAsPath ? local.fileName() : "file://" + local.fileName());
+        browser->cboAddress->setEditText(typed.arg(local.fileName()));
         browser->cboAddress_KeyPress(13);
-        QTRY_COMPARE_WITH_TIMEOUT(loaded.size(), 1, kLoadTimeout);
-        QCOMPARE(loaded.first().first().toBool(), !asRoot);
-        QString text;
-        view->page()->toPlainText([&text](const QString &shown) { text = shown; });
-        QTRY_VERIFY_WITH_TIMEOUT(!text.isEmpty(), kLoadTimeout);
-        QCOMPARE(text.contains("a local file"), !asRoot);
-        QCOMPARE(text.contains("ERR_BLOCKED_BY_CLIENT"), asRoot);
+        const QString refused = QUrl::fromLocalFile(local.fileName()).toString();
+        QTRY_COMPARE_WITH_TIMEOUT(browser->windowTitle(), asRoot ? refused : "Local", kLoadTimeout);
     }
 };
 
