@@ -48,8 +48,8 @@ std::optional<QByteArray> FileRegistry::readFile() const
     QFile file(m_path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    // Root would start whatever program the file names, so the file must be
-    // as much root's as the program started.
+    // Root would start, as root, whatever program the file names, so only a
+    // file that no one but root can change may name it.
     if (m_asRoot && !rootsAlone(file)) {
         std::fprintf(stderr,
                      "lvtriv: running as root, so System Info does not use %s: root does not own it, or "
