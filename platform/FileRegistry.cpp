@@ -4,9 +4,32 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <cstdio>
 #include <cstring>
 
-FileRegistry::FileRegistry(QString path) : m_path(std::move(path)) {}
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
+namespace {
+
+// Whether the open file belongs to root and only root may change it. Asked of
+// the open file, not of its name, so that no other file can be put in its
+// place between the question and the reading.
+bool rootsAlone(const QFile &file)
+{
+#ifdef _WIN32
+    Q_UNUSED(file);
+    return false;
+#else
+    struct stat info;
+    return fstat(file.handle(), &info) == 0 && info.st_uid == 0 && (info.st_mode & (S_IWGRP | S_IWOTH)) == 0;
+#endif
+}
+
+} // namespace
+
+FileRegistry::FileRegistry(QString path, bool asRoot) : m_path(std::move(path)), m_asRoot(asRoot) {}
 
 QString FileRegistry::defaultPath()
 {
@@ -17,25 +40,50 @@ QString FileRegistry::defaultPath()
            + QStringLiteral("/lvtriv/registry.reg");
 }
 
-RegistryFile FileRegistry::read() const
+std::optional<QByteArray> FileRegistry::readFile() const
 {
     // Only a plain file: a directory, a device or a pipe in its place counts as no file.
     if (!QFileInfo(m_path).isFile())
-        return {};
+        return std::nullopt;
     QFile file(m_path);
     if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray bytes = file.read(kLargestFile + 1);
+        return std::nullopt;
+    // Root would start, as root, whatever program the file names, so only a
+    // file that no one but root can change may name it.
+    if (m_asRoot && !rootsAlone(file)) {
+        std::fprintf(stderr,
+                     "lvtriv: running as root, so System Info does not use %s: root does not own it, or "
+                     "others may change it.\n",
+                     qPrintable(m_path));
+        return std::nullopt;
+    }
+    QByteArray bytes = file.read(kLargestFile + 1);
     if (bytes.size() > kLargestFile)
-        return {};
-    return RegistryFile::parse(bytes);
+        return std::nullopt;
+    return bytes;
+}
+
+RegistryFile FileRegistry::load() const
+{
+    const std::optional<QByteArray> bytes = readFile();
+    return bytes ? RegistryFile::parse(*bytes) : RegistryFile();
+}
+
+void FileRegistry::beginLookups()
+{
+    m_batch = load();
+}
+
+void FileRegistry::endLookups()
+{
+    m_batch.reset();
 }
 
 // The file is the user's own, so any access asked for is granted: nothing here writes.
 Registry::Status FileRegistry::openKey(std::uint32_t root, const QByteArray &path, std::uint32_t, std::uint32_t,
                                        Handle &key)
 {
-    auto values = read().key(root, QString::fromLocal8Bit(path));
+    auto values = (m_batch ? *m_batch : load()).key(root, QString::fromLocal8Bit(path));
     if (!values)
         return kNotFound;
     key = m_nextHandle++;

@@ -70,14 +70,20 @@ public:
     std::function<void()> DownloadComplete;
 };
 
+// The addresses a view opens: any, or only the bundled pages (qrc:) and web
+// addresses (http:, https:), for a process running as root, whose engine runs
+// without its sandbox. An address refused, typed or followed from a page,
+// gets the engine's own error page.
+enum class Addresses { Any, BundledAndWeb };
+
 // What the browser module offers: views on a real web engine. The engine is
 // loaded with the module, on the first award of the browser prize.
 class HtmlViewFactory
 {
 public:
     virtual ~HtmlViewFactory() = default;
-    virtual HtmlView *createHtmlView(QWidget *parent) = 0;
+    virtual HtmlView *createHtmlView(QWidget *parent, Addresses addresses) = 0;
 };
 
-#define HtmlViewFactory_iid "org.example.lvtriv.HtmlViewFactory/1.0"
+#define HtmlViewFactory_iid "org.example.lvtriv.HtmlViewFactory/2.0"
 Q_DECLARE_INTERFACE(HtmlViewFactory, HtmlViewFactory_iid)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 
 #include <cstdint>
 #include <memory>
@@ -34,6 +35,12 @@ public:
 
     virtual ~Registry() = default;
 
+    // Lookups between these two calls belong together, like the two of one
+    // System Info press: a registry read from a file reads it once for all of
+    // them, and afresh for the next batch. Batches do not nest.
+    virtual void beginLookups() {}
+    virtual void endLookups() {}
+
     // Opens `path` below `root`. Success puts the key in `key`.
     virtual Status openKey(std::uint32_t root, const QByteArray &path, std::uint32_t options, std::uint32_t access,
                            Handle &key) = 0;
@@ -47,6 +54,17 @@ public:
 
     virtual Status closeKey(Handle key) = 0;
 };
+
+// How many bytes readValueText reads a value into, a text's NUL included.
+inline constexpr std::uint32_t kValueTextBytes = 1024;
+
+// Reads a text or 32-bit number value of key `keyPath` below `rootKey` into
+// `valueText`, the way the About box looks up System Information: the value
+// goes into a buffer of kValueTextBytes bytes. False, with `valueText` empty,
+// when the key or the value cannot be read, has no bytes or does not fit. A
+// value of any other type counts as read and leaves `valueText` as it was.
+bool readValueText(Registry &registry, std::uint32_t rootKey, const QString &keyPath, const QString &valueName,
+                   QString &valueText);
 
 // The system's registry; where there is none, the read-only stand-in that reads
 // a registry export file (FileRegistry).

@@ -10,7 +10,12 @@
 #include <QCoreApplication>
 #include <QDir>
 
-BrowserModule::BrowserModule(QStringList searchPaths) : m_searchPaths(std::move(searchPaths)) {}
+#include <cstdio>
+
+BrowserModule::BrowserModule(QStringList searchPaths, bool asRoot)
+    : m_searchPaths(std::move(searchPaths)), m_asRoot(asRoot)
+{
+}
 
 BrowserModule::~BrowserModule()
 {
@@ -27,7 +32,8 @@ void BrowserModule::open(const QString &startingAddress)
         return;
     }
     std::erase_if(m_windows, [](const QPointer<BrowserWindow> &window) { return window.isNull(); });
-    m_windows.emplace_back(BrowserWindow::open(views->createHtmlView(nullptr), startingAddress));
+    m_windows.emplace_back(BrowserWindow::open(
+        views->createHtmlView(nullptr, m_asRoot ? Addresses::BundledAndWeb : Addresses::Any), startingAddress));
 }
 
 std::unique_ptr<BrowserPrize> makeBrowserModule()
@@ -51,7 +57,10 @@ HtmlViewFactory *BrowserModule::factory()
         if (m_loader.isLoaded())
             break;
         m_loader.setFileName(QDir(dir).absoluteFilePath("lvtriv_browser"));
-        m_loader.load();
+        if (m_loader.load() && m_asRoot)
+            std::fputs("lvtriv: running as root, so the browser opens only its own pages and http and https "
+                       "addresses.\n",
+                       stderr);
     }
     return qobject_cast<HtmlViewFactory *>(m_loader.instance());
 }

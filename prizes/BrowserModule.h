@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Root.h"
 #include "prizes/BrowserPrize.h"
 
 #include <QPluginLoader>
@@ -16,7 +17,9 @@ class HtmlViewFactory;
 class BrowserModule : public BrowserPrize
 {
 public:
-    explicit BrowserModule(QStringList searchPaths = defaultSearchPaths());
+    // `asRoot`: whether the process runs as root; its views then open only the
+    // bundled pages and web addresses.
+    explicit BrowserModule(QStringList searchPaths = defaultSearchPaths(), bool asRoot = runningAsRoot());
     // Windows still open when the program ends go before the engine does.
     ~BrowserModule() override;
 
@@ -30,6 +33,7 @@ private:
     HtmlViewFactory *factory();
 
     QStringList m_searchPaths;
+    bool m_asRoot;
     QPluginLoader m_loader;
     std::vector<QPointer<BrowserWindow>> m_windows;
 };

@@ -4,6 +4,8 @@
 # start-up benchmark).
 # Idempotent: asks dpkg first and touches apt only when something is missing.
 # With --fuzz it also installs clang and its libFuzzer runtime for `make fuzz`.
+# `make test-asan` needs nothing more: g++ brings its sanitizer runtimes
+# (libasan, libubsan) on Debian.
 set -eu
 
 packages="

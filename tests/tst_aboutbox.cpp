@@ -11,6 +11,9 @@
 #include <QStringEncoder>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 // The About box, System Information, and the registry export file it is found through.
 namespace {
 
@@ -28,12 +31,24 @@ QByteArray exportFile(const QByteArray &pathValues, const QByteArray &folderValu
            + folderValues + "\r\n";
 }
 
+// Written for its owner alone, as a file that root may use must be.
 void writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
+    QVERIFY(file.open(QIODevice::WriteOnly, QFile::ReadOwner | QFile::WriteOwner));
     file.write(bytes);
 }
+
+// Counts the readings of its file.
+class CountedRegistry : public FileRegistry
+{
+public:
+    using FileRegistry::FileRegistry;
+    mutable int reads = 0;
+
+protected:
+    std::optional<QByteArray> readFile() const override { return ++reads, FileRegistry::readFile(); }
+};
 
 } // namespace
 
@@ -96,9 +111,11 @@ private slots:
         QTest::addRow("folder without the program")
             << exportFile({}, folder) << QStringList{} << QStringList{inFolder} << QStringList{};
         QTest::addRow("no file") << QByteArray() << QStringList{program} << QStringList{} << QStringList{};
-        QTest::addRow("a file above the size limit counts as none")
-            << exportFile(path) + QByteArray(FileRegistry::kLargestFile, ';') << QStringList{program} << QStringList{}
-            << QStringList{};
+        const QByteArray largest = exportFile(path).leftJustified(FileRegistry::kLargestFile, ';');
+        QTest::addRow("a file of the largest size is read")
+            << largest << QStringList{program} << QStringList{} << QStringList{program};
+        QTest::addRow("a byte more and it counts as none")
+            << largest + ';' << QStringList{program} << QStringList{} << QStringList{};
         QTest::addRow("1023 characters and the NUL fit the buffer")
             << exportFile(text(a1023)) << QStringList{a1023} << QStringList{} << QStringList{a1023};
         QTest::addRow("1024 characters do not: the folder is tried")
@@ -124,17 +141,57 @@ private slots:
         QTemporaryDir dir;
         if (!registry.isEmpty())
             writeFile(dir.filePath("registry.reg"), registry);
-        FileRegistry fileRegistry(dir.filePath("registry.reg"));
+        CountedRegistry fileRegistry(dir.filePath("registry.reg"), false);
         FakeLauncher launcher;
         launcher.files = QSet<QString>(files.begin(), files.end());
         RecordedBoxes boxes;
+        AboutBox about(fileRegistry, launcher);
 
-        AboutBox(fileRegistry, launcher).cmdSysInfo_Click();
+        about.cmdSysInfo_Click();
 
         QCOMPARE(launcher.lookedFor, lookedFor);
         QCOMPARE(launcher.started, started);
         const bool startedOne = !started.isEmpty() && files.contains(started.last());
         QCOMPARE(boxes.take(), startedOne ? Boxes{} : Boxes{kUnavailable});
+        QCOMPARE(fileRegistry.reads, 1); // both lookups of a press share one reading
+
+        QFile::remove(dir.filePath("registry.reg")); // the next press reads the file afresh
+        about.cmdSysInfo_Click();
+        QCOMPARE(launcher.started, started);
+        QCOMPARE(fileRegistry.reads, 2);
+    }
+
+    // Root starts only what a file of root's alone names; any other counts as unreadable.
+    void rootUsesOnlyAFileOfItsOwn_data()
+    {
+        QTest::addColumn<bool>("asRoot");
+        QTest::addColumn<uint>("owner");
+        QTest::addColumn<int>("permissions");
+        QTest::addColumn<bool>("starts");
+        QTest::addRow("a user, a file of a user's") << false << 65534u << 0600 << true;
+        QTest::addRow("root, a file of a user's") << true << 65534u << 0600 << false;
+        QTest::addRow("root, its own file") << true << 0u << 0644 << true;
+        QTest::addRow("root, its own file that others may change") << true << 0u << 0646 << false;
+        QTest::addRow("root, its own file that its group may change") << true << 0u << 0664 << false;
+    }
+
+    void rootUsesOnlyAFileOfItsOwn()
+    {
+        QFETCH(bool, asRoot);
+        QFETCH(uint, owner);
+        QFETCH(int, permissions);
+        QFETCH(bool, starts);
+        if (geteuid() != 0)
+            QSKIP("only root can give a file to another user");
+        QTemporaryDir dir;
+        const QString path = dir.filePath("registry.reg");
+        writeFile(path, exportFile("\"PATH\"=\"/bin/sysinfo\""));
+        QVERIFY(chmod(qPrintable(path), mode_t(permissions)) == 0 && chown(qPrintable(path), owner, owner) == 0);
+        FileRegistry registry(path, asRoot);
+        FakeLauncher launcher;
+        RecordedBoxes boxes;
+        AboutBox(registry, launcher).cmdSysInfo_Click();
+        QCOMPARE(launcher.started, starts ? QStringList{"/bin/sysinfo"} : QStringList{});
     }
 
     void parse_data()

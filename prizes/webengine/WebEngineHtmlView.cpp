@@ -3,13 +3,33 @@
 #include "prizes/BrowserPrize.h"
 
 #include <QWebEngineHistory>
+#include <QWebEngineUrlRequestInterceptor>
 
 namespace {
-const char *const kSearchPage = "https://duckduckgo.com/";
-}
 
-WebEngineHtmlView::WebEngineHtmlView(QWidget *parent) : QWebEngineView(parent)
+const char *const kSearchPage = "https://duckduckgo.com/";
+
+// Blocks every request but those for the bundled pages and web addresses:
+// pages, frames and everything they load, typed or followed from a link.
+class BundledAndWebOnly final : public QWebEngineUrlRequestInterceptor
 {
+public:
+    using QWebEngineUrlRequestInterceptor::QWebEngineUrlRequestInterceptor;
+
+    void interceptRequest(QWebEngineUrlRequestInfo &info) override
+    {
+        const QString scheme = info.requestUrl().scheme();
+        info.block(scheme != u"qrc" && scheme != u"http" && scheme != u"https");
+    }
+};
+
+} // namespace
+
+WebEngineHtmlView::WebEngineHtmlView(QWidget *parent, Addresses addresses) : QWebEngineView(parent)
+{
+    // The page owns its interceptor, so that it never outlives it.
+    if (addresses == Addresses::BundledAndWeb)
+        page()->setUrlRequestInterceptor(new BundledAndWebOnly(page()));
     connect(this, &QWebEngineView::loadStarted, this, [this] { m_load.started(); });
     connect(this, &QWebEngineView::loadFinished, this, [this] {
         m_load.ended();

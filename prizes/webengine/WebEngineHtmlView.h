@@ -5,11 +5,13 @@
 #include <QWebEngineView>
 
 // The page view on Qt WebEngine. A page is busy from the start of its load to
-// its end, which is its "download complete".
+// its end, which is its "download complete". Addresses go to the engine as
+// typed; with Addresses::BundledAndWeb the engine refuses every request of
+// another scheme and shows its error page instead.
 class WebEngineHtmlView : public QWebEngineView, public HtmlView
 {
 public:
-    explicit WebEngineHtmlView(QWidget *parent);
+    WebEngineHtmlView(QWidget *parent, Addresses addresses);
 
     QWidget *widget() override { return this; }
     bool Navigate(const QString &address) override;

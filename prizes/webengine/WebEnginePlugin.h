@@ -14,5 +14,5 @@ class WebEnginePlugin : public QObject, public HtmlViewFactory
 public:
     WebEnginePlugin();
 
-    HtmlView *createHtmlView(QWidget *parent) override;
+    HtmlView *createHtmlView(QWidget *parent, Addresses addresses) override;
 };

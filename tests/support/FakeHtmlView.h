@@ -5,9 +5,9 @@
 #include <QStringList>
 #include <QWidget>
 
-// A page view that loads nothing: it notes what it is asked to do, starts and
-// ends loads when a test says so (like an engine, some time after the
-// command), and can be told to make every operation fail.
+// A page view that loads nothing: it notes what it is asked to do, and starts
+// and ends loads when a test says so (like an engine, some time after the
+// command).
 class FakeHtmlView : public QWidget, public HtmlView
 {
 public:
@@ -22,11 +22,11 @@ public:
     {
         load.ended();
         calls.append("Stop");
-        return !failing;
+        return true;
     }
-    std::optional<QString> LocationName() const override { return reading(title); }
-    std::optional<QString> LocationURL() const override { return reading(url); }
-    std::optional<bool> Busy() const override { return failing ? std::nullopt : std::optional(load.busy()); }
+    std::optional<QString> LocationName() const override { return title; }
+    std::optional<QString> LocationURL() const override { return url; }
+    std::optional<bool> Busy() const override { return load.busy(); }
 
     // Ends the current load as the engine would.
     void finishLoad(const QString &newTitle, const QString &newUrl)
@@ -39,7 +39,6 @@ public:
 
     QStringList calls;
     LoadState load;
-    bool failing = false;
     QString title;
     QString url;
 
@@ -47,9 +46,7 @@ private:
     bool command(const QString &call)
     {
         calls.append(call);
-        if (!failing)
-            load.requested();
-        return !failing;
+        load.requested();
+        return true;
     }
-    std::optional<QString> reading(const QString &value) const { return failing ? std::nullopt : std::optional(value); }
 };
