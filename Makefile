@@ -70,6 +70,7 @@ fuzz:
 # bench/results.md.
 bench: build
 	$(BUILD)/bench/judge_bench
+	$(BUILD)/bench/sysinfo_bench
 	$(BUILD)/bench/startup_bench
 
 # The Debian package, from a Release build for /usr with the executable in
