@@ -1,4 +1,3 @@
-#include "platform/LastWindowWatch.h"
 #include "shell/Application.h"
 #include "shell/MainWindow.h"
 #include "shell/Program.h"
@@ -10,9 +9,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     setUpApplication(app);
 
-    const auto end = [] { QCoreApplication::exit(0); };
-    Program program(end);
-    LastWindowWatch lastWindow(end);
+    Program program([] { QCoreApplication::exit(0); });
     program.main.show();
     return app.exec();
 }

@@ -11,8 +11,9 @@
 Program::Program(std::function<void()> end, std::unique_ptr<Registry> registry, std::unique_ptr<Launcher> launcher,
                  std::unique_ptr<BrowserPrize> browser)
     : m_end(std::move(end)), m_registry(std::move(registry)), m_launcher(std::move(launcher)),
-      m_browserPrize(std::move(browser)), main([this] { return new MainWindow(attempted, *this); }),
-      help([] { return new HelpWindow; }), about([this] { return new AboutBox(*m_registry, *m_launcher); }),
+      m_browserPrize(std::move(browser)), m_lastWindow(m_end),
+      main([this] { return new MainWindow(attempted, *this); }), help([] { return new HelpWindow; }),
+      about([this] { return new AboutBox(*m_registry, *m_launcher); }),
       quiz([this] { return new QuizBoard(attempted, *this); }),
       // Closing the score window only hides it, so the score survives it.
       scorecard([] { return new ScoreWindow; }, CloseBox::Hides),

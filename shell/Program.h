@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/LastWindowWatch.h"
 #include "platform/Launcher.h"
 #include "platform/Registry.h"
 #include "platform/Window.h"
@@ -26,7 +27,8 @@ class ScoreWindow;
 class Program : private MainWindow::Actions, private QuizBoard::Actions
 {
 public:
-    // `end` ends the process at once (QUIT, File, Exit and the prizes' QUIT).
+    // `end` ends the process: at once on QUIT, File, Exit and the prizes' QUIT,
+    // and once no window of the program is visible any more.
     // The About box reads `registry` and starts System Information through
     // `launcher`; `browser` opens the browser prize. Tests hand in stand-ins.
     explicit Program(std::function<void()> end, std::unique_ptr<Registry> registry = makeSystemRegistry(),
@@ -43,6 +45,7 @@ private:
     std::unique_ptr<Registry> m_registry;
     std::unique_ptr<Launcher> m_launcher;
     std::unique_ptr<BrowserPrize> m_browserPrize;
+    LastWindowWatch m_lastWindow;
     // The animation's frame counter belongs to the window object, not to its
     // on-screen part: it survives the close box.
     int m_aniimage = 0;

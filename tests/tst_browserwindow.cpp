@@ -2,6 +2,7 @@
 #include "TestMain.h"
 #include "TestSupport.h"
 
+#include "prizes/BrowserModule.h"
 #include "prizes/BrowserWindow.h"
 
 #include <QAbstractItemView>
@@ -10,6 +11,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
 
@@ -134,6 +136,66 @@ private slots:
         QCOMPARE(browser.items(), (QStringList{kStart, "qrc:/manga/volume-2.html", "qrc:/manga/volume-1.html"}));
         QCOMPARE(browser.window->windowTitle(), QString("index"));
         QCOMPARE(browser.view->calls, QStringList{"Navigate " + kStart}); // recording navigates nowhere
+    }
+
+    // The window ignores what its view cannot do: the caption keeps the page's
+    // title and the busy timer stops by itself.
+    void toolbarWhenTheViewCannotDoIt_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("loading");
+        QTest::addColumn<bool>("commandsFail");
+        QTest::addColumn<bool>("readingsFail");
+        QTest::addRow("Back with no history") << "Back" << false << true << false;
+        QTest::addRow("Forward with no history") << "Forward" << false << true << false;
+        QTest::addRow("Stop while loading") << "Stop" << true << false << false;
+        QTest::addRow("every button, all failing") << "" << true << true << true;
+    }
+
+    void toolbarWhenTheViewCannotDoIt()
+    {
+        QFETCH(QString, button);
+        QFETCH(bool, loading);
+        QFETCH(bool, commandsFail);
+        QFETCH(bool, readingsFail);
+        Browser browser;
+        browser.view->finishLoad("Index", kStart);
+        if (loading)
+            browser.view->load.started();
+        browser.view->commandsFail = commandsFail;
+        browser.view->readingsFail = readingsFail;
+        for (QAction *action : browser.window->tbToolBar->actions()) {
+            if (button.isEmpty() || action->toolTip() == button)
+                action->trigger();
+        }
+        if (button == "Stop") // at once, without waiting for the timer
+            QVERIFY(!browser.window->timTimer->isActive());
+        QTRY_VERIFY(!browser.window->timTimer->isActive());
+        QCOMPARE(browser.window->windowTitle(), QString("Index"));
+        QCOMPARE(browser.window->cboAddress->currentText(), kStart);
+    }
+
+    void tooSmallAWindowRecovers()
+    {
+        Browser browser;
+        QWidget *view = browser.view;
+        browser.window->resize(20, 10); // below the address strip, as when minimised
+        QCOMPARE(view->height(), 0);
+        browser.window->resize(900, 700);
+        QVERIFY(view->width() > browser.window->cboAddress->width() - 10);
+        QVERIFY(view->height() > 400);
+        QVERIFY(browser.window->Label1->geometry().top() > view->geometry().bottom());
+    }
+
+    void aMissingModuleIsReported()
+    {
+        QTemporaryDir empty;
+        BrowserModule module({empty.path()});
+        RecordedBoxes boxes;
+        module.open(kStart);
+        QCOMPARE(boxes.boxes.size(), 1);
+        QVERIFY2(boxes.boxes[0].prompt.startsWith("The manga summaries cannot be shown"), toString(boxes.boxes));
+        QCOMPARE(windows(Shown::Any), QStringList{});
     }
 };
 

@@ -1,7 +1,6 @@
 #include "TestMain.h"
 #include "TestSupport.h"
 
-#include "platform/LastWindowWatch.h"
 #include "platform/MessageBox.h"
 #include "prizes/AnimationPrize.h"
 #include "prizes/GrandPrize.h"
@@ -13,8 +12,10 @@
 #include "quiz/Tally.h"
 #include "shell/AboutBox.h"
 #include "shell/HelpWindow.h"
+#include "shell/MainWindow.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QIcon>
 #include <QImageReader>
 #include <QLabel>
@@ -23,6 +24,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <functional>
+#include <map>
 #include <tuple>
 
 using tally::Prize;
@@ -160,8 +163,6 @@ private slots:
     void programEndsWhenNoWindowIsLeftVisible()
     {
         TestProgram game;
-        int ends = 0;
-        LastWindowWatch watch([&ends] { ++ends; });
         game.play();
 
         // A window hidden and shown again within one command ends nothing.
@@ -171,37 +172,111 @@ private slots:
         pressCloseBox(game->main.peek()); // the board and the score are still up
         pressCloseBox(game->scorecard.peek());
         QCoreApplication::processEvents();
-        QCOMPARE(ends, 0);
+        QCOMPARE(game.endCount, 0);
 
         game->quiz.peek()->file_back_Click(); // hidden windows still exist, none is visible
-        QCOMPARE(ends, 0);                    // not before the command has finished
+        QCOMPARE(game.endCount, 0);           // not before the command has finished
         QCoreApplication::processEvents();
-        QCOMPARE(ends, 1);
+        QCOMPARE(game.endCount, 1);
     }
 
-    void doneJudgesOnceScoreFirstThenVerdictThenHide()
+    void waysOutEndTheProgramOnce_data()
     {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<int>("ends");
+        for (const char *way : {"QUIT", "File, Exit", "Ctrl+Q", "the animation's QUIT", "the grand prize's QUIT",
+                                "the last window's close box"})
+            QTest::addRow("%s", way) << way << 1;
+        for (const char *way :
+             {"Back", "File, Back", "Ctrl+B", "the board's close box", "a question's close box", "help's close box",
+              "About's close box", "About's OK", "the score's close box", "main's close box with the board up"})
+            QTest::addRow("%s", way) << way << 0;
+    }
+
+    void waysOutEndTheProgramOnce()
+    {
+        QFETCH(QString, way);
+        QFETCH(int, ends);
+        TestProgram game;
+        MainWindow *main = game->main.show();
+        const auto onMain = [&](QKeySequence keys) {
+            main->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(main));
+            QTest::keySequence(main, keys);
+        };
+        const auto onBoard = [&](QKeySequence keys) {
+            game->quiz.peek()->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(game->quiz.peek()));
+            QTest::keySequence(game->quiz.peek(), keys);
+        };
+        const std::map<QString, std::function<void()>> ways{
+            {"QUIT", [&] { click(main, "quitbutton"); }},
+            {"File, Exit", [&] { child<QAction>(main, "file_exit")->trigger(); }},
+            {"Ctrl+Q", [&] { onMain(QKeySequence(Qt::CTRL | Qt::Key_Q)); }},
+            {"the animation's QUIT", [&] { click(game->animation.show(), "quit"); }},
+            {"the grand prize's QUIT", [&] { click(game->cometsgame.show(), "quit"); }},
+            {"the last window's close box", [&] { pressCloseBox(main); }},
+            {"Back", [&] { click(game->quiz.peek(), "backbutton"); }},
+            {"File, Back", [&] { child<QAction>(game->quiz.peek(), "file_back")->trigger(); }},
+            {"Ctrl+B", [&] { onBoard(QKeySequence(Qt::CTRL | Qt::Key_B)); }},
+            {"the board's close box", [&] { pressCloseBox(game->quiz.peek()); }},
+            {"a question's close box", [&] { pressCloseBox(game.open(4)); }},
+            {"help's close box", [&] { pressCloseBox(game->help.show()); }},
+            {"About's close box", [&] { pressCloseBox(game->about.show()); }},
+            {"About's OK",
+             [&] {
+                 click(game->about.show(), "cmdOK");
+                 flushDeletes();
+             }},
+            {"the score's close box", [&] { pressCloseBox(game->scorecard.peek()); }},
+            {"main's close box with the board up", [&] { pressCloseBox(main); }},
+        };
+        if (way != "the last window's close box" && !way.startsWith("the animation") && !way.startsWith("the grand"))
+            game.play();
+        ways.at(way)();
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        QCOMPARE(game.endCount, ends);
+    }
+
+    // Every line of tests/answers.txt, typed into its question's window.
+    void everyAnswerThroughItsWindow_data()
+    {
+        QTest::addColumn<int>("question");
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<bool>("right");
+        for (const PlayerAnswer &answer : playerAnswers()) {
+            QTest::addRow("q%d %s: %s", answer.question, answer.right ? "right" : "wrong", qPrintable(answer.tries))
+                << answer.question << answer.boxes << answer.right;
+        }
+    }
+
+    void everyAnswerThroughItsWindow()
+    {
+        QFETCH(int, question);
+        QFETCH(QStringList, typed);
+        QFETCH(bool, right);
         TestProgram game;
         game.play();
-        QuestionWindow *form2 = game.open(2);
+        QuestionWindow *window = game.open(question);
+        const questions::Question &asked = questions::question(question);
+        const QString score = right ? " 1" : "0";
+        // The new score shows behind the verdict, before the window goes and the question locks.
         game.boxes.whileShown = [&](const ShownBox &) {
-            QCOMPARE(game.score(), QString(" 1")); // the new score shows behind the verdict
-            QVERIFY(form2->isVisible());
-            QVERIFY(!game->attempted.isSet(2));
+            QCOMPARE(game.score(), score);
+            QVERIFY(window->isVisible());
+            QCOMPARE(game->attempted.isSet(question), asked.attemptedWhenOpened);
         };
-        game.answer(form2, {"I think it was a Dragonfly!"});
+        game.answer(window, typed);
         game.boxes.whileShown = nullptr;
-        QCOMPARE(game.boxes.take(), (Boxes{{"Message", "Correct, you sound like the right kind of guy."}}));
-        QVERIFY(!form2->isVisible());
-        QVERIFY(game->attempted.isSet(2));
+        QCOMPARE(game.boxes.take(), (Boxes{{"Message", right ? asked.rightMessage : asked.wrongMessage}}));
+        QCOMPARE(game.score(), score);
+        QVERIFY(game->attempted.isSet(question));
+        QVERIFY(!window->isVisible());
 
-        game.answer(game.open(6), QStringList(5, "wrong"));
-        QCOMPARE(game.boxes.take(), (Boxes{{"Message", "We knew you'd get that wrong."}}));
-        QCOMPARE(game.score(), QString(" 1"));
-
-        QCOMPARE(game.open(2), form2); // judged: stays hidden, says Sorry
+        QCOMPARE(game.open(question), window); // judged once: stays hidden, says Sorry
         QCOMPARE(game.boxes.take(), Boxes{kAttempted});
-        QVERIFY(!form2->isVisible());
+        QVERIFY(!window->isVisible());
     }
 
     void everyWindowShowsAndTellsItAll()
@@ -247,17 +322,18 @@ private slots:
         QVERIFY(!game->attempted.isSet(5));
     }
 
+    // Scores the tally can only meet in a label's text: read rounded down, past
+    // the largest whole number none.
     void bands_data()
     {
         QTest::addColumn<QString>("score");
         QTest::addColumn<Prize>("prize");
-        const std::pair<const char *, Prize> rows[] = {
-            {"-1", Prize::None},         {" 9", Prize::None},         {" 10", Prize::Animation},
-            {" 11", Prize::Animation},   {" 12", Prize::Browser},     {"13", Prize::Browser},
-            {" 14", Prize::GrandPrize},  {"14.9", Prize::GrandPrize}, {" 15", Prize::None},
-            {"4294967308", Prize::None}, {"", Prize::None},
-        };
-        for (const auto &[score, prize] : rows)
+        for (const auto &[score, prize] : {std::pair{"-1", Prize::None},
+                                           {"", Prize::None},
+                                           {"13", Prize::Browser},
+                                           {"14.9", Prize::GrandPrize},
+                                           {" 15", Prize::None},
+                                           {"4294967308", Prize::None}})
             QTest::addRow("\"%s\"", score) << score << prize;
     }
 
@@ -265,34 +341,50 @@ private slots:
     {
         QFETCH(QString, score);
         QFETCH(Prize, prize);
-        RecordedBoxes shown;
-        QList<Prize> opened;
-        int boxesBeforePrize = -1;
-        tally::award(score::read(score), [&](Prize won) {
-            boxesBeforePrize = int(shown.boxes.size());
-            opened.append(won);
-        });
-        const QString won = QStringLiteral("You got  %1 questions right!  Now for your prize...");
-        const ShownBox box = prize == Prize::None
-                                 ? ShownBox{"Sorry", "You didn't get enough questions right to win a prize.  Try "
-                                                     "again some other time."}
-                                 : ShownBox{"Way to go!", won.arg(int(score::read(score)))};
-        QCOMPARE(shown.take(), Boxes{box});
-        QCOMPARE(opened, prize == Prize::None ? QList<Prize>{} : QList<Prize>{prize});
-        QCOMPARE(boxesBeforePrize, prize == Prize::None ? -1 : 1); // the prize comes after the box
+        QCOMPARE(tally::prizeFor(score::read(score)), prize);
     }
 
-    void eachBandOpensItsWindowAndTheTallyRepeats()
+    // Questions 1 to `right` answered right, the others wrong, then the tally,
+    // twice: nothing is reset between them.
+    void tallyAwardsWhatTheAnswersEarn_data()
     {
+        QTest::addColumn<int>("right");
+        QTest::addColumn<QStringList>("prizeWindows");
+        QTest::addColumn<int>("browsers");
+        QTest::addRow("9") << 9 << QStringList{} << 0;
+        QTest::addRow("10") << 10 << QStringList{"Animation"} << 0;
+        QTest::addRow("11") << 11 << QStringList{"Animation"} << 0;
+        QTest::addRow("12") << 12 << QStringList{} << 2;
+        QTest::addRow("13") << 13 << QStringList{} << 2;
+        QTest::addRow("14") << 14 << QStringList{"cometsgame"} << 0;
+    }
+
+    void tallyAwardsWhatTheAnswersEarn()
+    {
+        QFETCH(int, right);
+        QFETCH(QStringList, prizeWindows);
+        QFETCH(int, browsers);
         TestProgram game;
         game.play();
-        for (const char *score : {" 13", " 13", " 10", " 14"}) {
-            game->scorecard.get()->setScoreText(score);
-            click(game->quiz.peek(), "donebutton");
+        for (int number = 1; number <= questions::kCount; ++number) {
+            const qsizetype boxes = rightAnswers(number).size();
+            game.answer(game.open(number), number <= right ? rightAnswers(number) : QStringList(boxes, "no idea"));
         }
-        QCOMPARE(game.browsers, (QStringList{kMangaSummariesAddress, kMangaSummariesAddress}));
-        QCOMPARE(windows(), (QStringList{"Animation", "cometsgame", "main", "quiz", "scorecard"}));
-        QCOMPARE(game.score(), QString(" 14")); // nothing is reset
+        game.boxes.take();
+        QCOMPARE(game.score(), QStringLiteral(" %1").arg(right));
+
+        click(game->quiz.peek(), "donebutton");
+        click(game->quiz.peek(), "donebutton");
+        const ShownBox award = right < 10 ? ShownBox{"Sorry", "You didn't get enough questions right to win a prize.  "
+                                                              "Try again some other time."}
+                                          : ShownBox{"Way to go!", QStringLiteral("You got  %1 questions right!  "
+                                                                                  "Now for your prize...")
+                                                                       .arg(right)};
+        QCOMPARE(game.boxes.take(), (Boxes{award, award}));
+        QStringList shown = QStringList{"main", "quiz", "scorecard"} + prizeWindows;
+        shown.sort();
+        QCOMPARE(windows(), shown);
+        QCOMPARE(game.browsers, QStringList(browsers, kMangaSummariesAddress));
     }
 
     // Run once more at scale 2: the pictures keep their 1x size with a pixel

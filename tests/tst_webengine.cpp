@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QOpenGLContext>
 #include <QRegularExpression>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -87,6 +88,25 @@ private slots:
         browser->tbToolBar_ButtonClick("Forward"); // no history: the timer stops by itself
         QTRY_VERIFY(!browser->timTimer->isActive());
         QCOMPARE(browser->windowTitle(), kVolumeTitle);
+    }
+
+    // An address nothing answers at: the engine shows its own error page; the
+    // window keeps the typed address and stops its busy timer.
+    void aPageThatCannotLoad()
+    {
+        QTcpServer probe; // a port that was free a moment ago is closed now
+        QVERIFY(probe.listen(QHostAddress::LocalHost));
+        const QString closed = QStringLiteral("http://127.0.0.1:%1/").arg(probe.serverPort());
+        probe.close();
+        TestProgram game(makeBrowserModule());
+        BrowserWindow *browser = awardTwelve(game);
+        QTRY_COMPARE_WITH_TIMEOUT(browser->windowTitle(), kIndexTitle, kLoadTimeout);
+        browser->cboAddress->setEditText(closed);
+        browser->cboAddress_KeyPress(13);
+        // The error page's title (its host, on Qt 6.4) once the load has ended.
+        QTRY_VERIFY_WITH_TIMEOUT(browser->windowTitle() != kIndexTitle && !browser->timTimer->isActive(), kLoadTimeout);
+        QVERIFY(browser->windowTitle() != "Working...");
+        QCOMPARE(browser->cboAddress->currentText(), closed);
     }
 
     // Root's engine runs without its sandbox, so root's browser opens its own

@@ -7,7 +7,8 @@
 
 // A page view that loads nothing: it notes what it is asked to do, and starts
 // and ends loads when a test says so (like an engine, some time after the
-// command).
+// command). It fails as a real view can when a test says so: commands (Back
+// with no history) or readings.
 class FakeHtmlView : public QWidget, public HtmlView
 {
 public:
@@ -20,13 +21,15 @@ public:
     bool Refresh() override { return command("Refresh"); }
     bool Stop() override
     {
-        load.ended();
         calls.append("Stop");
+        if (commandsFail)
+            return false;
+        load.ended();
         return true;
     }
-    std::optional<QString> LocationName() const override { return title; }
-    std::optional<QString> LocationURL() const override { return url; }
-    std::optional<bool> Busy() const override { return load.busy(); }
+    std::optional<QString> LocationName() const override { return reading(title); }
+    std::optional<QString> LocationURL() const override { return reading(url); }
+    std::optional<bool> Busy() const override { return reading(load.busy()); }
 
     // Ends the current load as the engine would.
     void finishLoad(const QString &newTitle, const QString &newUrl)
@@ -41,12 +44,20 @@ public:
     LoadState load;
     QString title;
     QString url;
+    bool commandsFail = false;
+    bool readingsFail = false;
 
 private:
     bool command(const QString &call)
     {
         calls.append(call);
+        if (commandsFail)
+            return false;
         load.requested();
         return true;
+    }
+    template <class T> std::optional<T> reading(const T &value) const
+    {
+        return readingsFail ? std::nullopt : std::optional<T>(value);
     }
 };

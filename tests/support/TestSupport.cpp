@@ -7,11 +7,14 @@
 #include "quiz/ScoreWindow.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
+
+#include <algorithm>
 
 char *toString(const Boxes &boxes)
 {
@@ -65,8 +68,15 @@ QuestionWindow *TestProgram::open(int number)
 void TestProgram::answer(QuestionWindow *window, const QStringList &answers)
 {
     const auto &boxes = questions::question(window->objectName().mid(4).toInt()).boxes;
-    for (size_t i = 0; i < boxes.size(); ++i)
-        QTest::keyClicks(child<QLineEdit>(window, boxes[i].name), answers.at(qsizetype(i)));
+    for (size_t i = 0; i < boxes.size(); ++i) {
+        auto *box = child<QLineEdit>(window, boxes[i].name);
+        const QString &text = answers.at(qsizetype(i));
+        // QTest types ASCII keys only; other letters come as an input method would bring them.
+        if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 128; }))
+            QTest::keyClicks(box, text);
+        else
+            box->insert(text);
+    }
     click(window, "donebutton");
 }
 
@@ -75,25 +85,37 @@ QString TestProgram::score()
     return program->scorecard.get()->scorelabel->text();
 }
 
+const QList<PlayerAnswer> &playerAnswers()
+{
+    static const QList<PlayerAnswer> answers = [] {
+        QFile file(QStringLiteral(LVTRIV_PLAYER_ANSWERS));
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+            qFatal("cannot read %s", qPrintable(file.fileName()));
+        QList<PlayerAnswer> read;
+        for (const QString &line : QString::fromUtf8(file.readAll()).split('\n')) {
+            if (line.isEmpty() || line.startsWith('#'))
+                continue;
+            QStringList fields = line.split(" | ");
+            const QStringList head = fields.takeFirst().split(' ');
+            const int question = head.value(0).toInt();
+            if (head.size() != 2 || !QStringList{"right", "wrong"}.contains(head[1]) || question < 1
+                || question > questions::kCount || fields.size() < 2)
+                qFatal("%s: cannot read the line \"%s\"", qPrintable(file.fileName()), qPrintable(line));
+            const QString tries = fields.takeFirst();
+            read.append({question, head[1] == "right", tries, fields});
+        }
+        return read;
+    }();
+    return answers;
+}
+
 const QStringList &rightAnswers(int number)
 {
-    static const std::array<QStringList, questions::kCount> answers{{
-        {"Kaede Harada", "Ayane Sekine", "Yui Okabe", "Shiori Nagase", "Natsuki Ebina"},
-        {"Dragonfly"},
-        {"Gorvan, Tiakon"},
-        {"green"},
-        {"Kuten Land"},
-        {"Dana Pruitt", "Lois Carvell", "Nora Whitby", "Irene Colby", "Wendy Ashfeld"},
-        {"Emiko Tanabe"},
-        {"Brent / Shintarou Isozaki"},
-        {"Princess Diamond"},
-        {"Todd"},
-        {"Vesper Crystal Power; Vesper Star Power"},
-        {"Robocop"},
-        {"FM No. 10 - Love Line"},
-        {"Marla Devane"},
-    }};
-    return answers.at(size_t(number - 1));
+    for (const PlayerAnswer &answer : playerAnswers()) {
+        if (answer.question == number && answer.right)
+            return answer.boxes;
+    }
+    qFatal("tests/answers.txt has no right answer for question %d", number);
 }
 
 void click(QWidget *window, const char *button)

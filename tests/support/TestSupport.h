@@ -74,13 +74,24 @@ public:
     void answer(QuestionWindow *window, const QStringList &answers); // one text per box, then DONE
     QString score();
 
-    int endCount = 0;
+    int endCount = 0; // how often the program was ended
     QStringList browsers;
     RecordedBoxes boxes;
     std::unique_ptr<Program> program;
 };
 
-// A right answer for every box of question `number`.
+// An answer as a player types it, with the verdict it deserves: a line of
+// tests/answers.txt.
+struct PlayerAnswer
+{
+    int question;
+    bool right;
+    QString tries; // what the line tries, for the row's name
+    QStringList boxes;
+};
+const QList<PlayerAnswer> &playerAnswers();
+
+// The answer whole games play for question `number`: its first right one.
 const QStringList &rightAnswers(int number);
 
 // The named control of a window; the test stops when it is not there.
