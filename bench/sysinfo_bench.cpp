@@ -1,7 +1,7 @@
 // How long one System Info press spends reading the registry file (both
 // lookups of a press share one reading): a usual export of the two keys
 // against hostile files, the largest one read and one just too large.
-#include "platform/FileRegistry.h"
+#include "sysinfo/FileRegistry.h"
 
 #include <QElapsedTimer>
 #include <QFile>

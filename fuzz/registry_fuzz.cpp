@@ -1,8 +1,8 @@
 // Feeds any bytes at all to the registry file parser. Besides never crashing
 // or reading outside its buffers, the parser must read a file the same with
 // CR LF or LF line ends, and every value it keeps must be readable whole.
-#include "platform/Registry.h"
-#include "platform/RegistryFile.h"
+#include "sysinfo/Registry.h"
+#include "sysinfo/RegistryFile.h"
 
 #include <cstdint>
 #include <cstdlib>

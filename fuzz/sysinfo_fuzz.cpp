@@ -4,7 +4,7 @@
 // reading outside a buffer or overflowing, a lookup must succeed exactly for a
 // value of 1 to kValueTextBytes bytes, leave the text empty when it fails and
 // untouched for a type that is neither text nor number.
-#include "platform/FileRegistry.h"
+#include "sysinfo/FileRegistry.h"
 
 #include <cstdint>
 #include <cstdlib>

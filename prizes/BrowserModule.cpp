@@ -1,8 +1,8 @@
 #include "prizes/BrowserModule.h"
 
-#include "platform/HtmlView.h"
 #include "platform/MessageBox.h"
 #include "prizes/BrowserWindow.h"
+#include "prizes/HtmlView.h"
 #include "prizes/WebEngineSetUp.h"
 
 #include "lvtriv/Version.h"

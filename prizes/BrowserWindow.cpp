@@ -1,10 +1,10 @@
 #include "prizes/BrowserWindow.h"
 
 #include "platform/Controls.h"
-#include "platform/HtmlView.h"
 #include "platform/Twips.h"
 #include "platform/Window.h"
 #include "prizes/BrowserPrize.h"
+#include "prizes/HtmlView.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -7,7 +7,6 @@
 #include "platform/Window.h"
 #include "quiz/GameState.h"
 #include "quiz/Score.h"
-#include "quiz/ScoreWindow.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -15,8 +14,7 @@
 #include <algorithm>
 #include <map>
 
-QuestionWindow::QuestionWindow(const questions::Question &question, AttemptedFlags &attempted,
-                               Window<ScoreWindow> &scorecard)
+QuestionWindow::QuestionWindow(const questions::Question &question, AttemptedFlags &attempted, Scorecard &scorecard)
     : m_question(question), m_attempted(attempted), m_scorecard(scorecard)
 {
     if (question.attemptedWhenOpened)
@@ -67,15 +65,14 @@ QuestionWindow::QuestionWindow(const questions::Question &question, AttemptedFla
 
 void QuestionWindow::donebutton_Click()
 {
-    ScoreWindow *scorecard = m_scorecard.get();
-    const double current = scorecard->score();
+    const double current = m_scorecard.score();
 
     QStringList answers;
     for (const QLineEdit *box : m_boxes)
         answers.append(box->text());
 
     if (questions::judge(m_question, answers)) {
-        scorecard->setScoreText(score::text(current + 1));
+        m_scorecard.setScoreText(score::text(current + 1));
         MessageBox::show(m_question.rightMessage, "Message");
     } else {
         MessageBox::show(m_question.wrongMessage, "Message");

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "platform/Window.h"
 #include "quiz/Question.h"
 
 #include <QWidget>
@@ -8,7 +7,6 @@
 #include <vector>
 
 class AttemptedFlags;
-class ScoreWindow;
 class QLineEdit;
 
 // The window of one question: its prompt, its answer box or boxes and DONE,
@@ -16,16 +14,30 @@ class QLineEdit;
 class QuestionWindow : public QWidget
 {
 public:
+    // What a question window asks of the score window.
+    class Scorecard
+    {
+    public:
+        // The score as the label reads (the score window is made, hidden, when
+        // it does not exist).
+        virtual double score() = 0;
+        // The label's new text, shown at once.
+        virtual void setScoreText(const QString &text) = 0;
+
+    protected:
+        ~Scorecard() = default;
+    };
+
     // The load step; question 1 counts as attempted from here on.
-    // DONE reads and writes the score in `scorecard` and sets the question's
-    // flag in `attempted`.
-    QuestionWindow(const questions::Question &question, AttemptedFlags &attempted, Window<ScoreWindow> &scorecard);
+    // DONE reads and writes the score through `scorecard` and sets the
+    // question's flag in `attempted`.
+    QuestionWindow(const questions::Question &question, AttemptedFlags &attempted, Scorecard &scorecard);
 
     void donebutton_Click();
 
 private:
     const questions::Question &m_question;
     AttemptedFlags &m_attempted;
-    Window<ScoreWindow> &m_scorecard;
+    Scorecard &m_scorecard;
     std::vector<QLineEdit *> m_boxes;
 };

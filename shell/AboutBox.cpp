@@ -1,12 +1,12 @@
 #include "shell/AboutBox.h"
 
 #include "platform/Controls.h"
-#include "platform/Launcher.h"
 #include "platform/MessageBox.h"
 #include "platform/PushButton.h"
-#include "platform/Registry.h"
 #include "platform/Twips.h"
 #include "platform/Window.h"
+#include "sysinfo/Launcher.h"
+#include "sysinfo/Registry.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

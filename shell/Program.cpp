@@ -3,7 +3,6 @@
 #include "prizes/AnimationPrize.h"
 #include "prizes/GrandPrize.h"
 #include "quiz/QuestionBank.h"
-#include "quiz/QuestionWindow.h"
 #include "quiz/ScoreWindow.h"
 #include "shell/AboutBox.h"
 #include "shell/HelpWindow.h"
@@ -26,7 +25,7 @@ Program::Program(std::function<void()> end, std::unique_ptr<Registry> registry, 
     };
     for (int number = 1; number <= questions::kCount; ++number) {
         m_questions[number - 1] = std::make_unique<Window<QuestionWindow>>(
-            [this, number] { return new QuestionWindow(questions::question(number), attempted, scorecard); });
+            [this, number] { return new QuestionWindow(questions::question(number), attempted, *this); });
     }
 }
 
@@ -40,7 +39,7 @@ Window<QuestionWindow> &Program::question(int number)
 
 void Program::startGame()
 {
-    scorecard.get()->setScoreText("0");
+    setScoreText("0");
     scorecard.show();
     quiz.show();
 }
@@ -67,7 +66,17 @@ void Program::showMain()
 
 void Program::tally()
 {
-    tally::award(scorecard.get()->score(), [this](tally::Prize prize) { openPrize(prize); });
+    tally::award(score(), [this](tally::Prize prize) { openPrize(prize); });
+}
+
+double Program::score()
+{
+    return scorecard.get()->score();
+}
+
+void Program::setScoreText(const QString &text)
+{
+    scorecard.get()->setScoreText(text);
 }
 
 void Program::openPrize(tally::Prize prize)

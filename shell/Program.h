@@ -1,14 +1,15 @@
 #pragma once
 
 #include "platform/LastWindowWatch.h"
-#include "platform/Launcher.h"
-#include "platform/Registry.h"
 #include "platform/Window.h"
 #include "prizes/BrowserPrize.h"
 #include "quiz/GameState.h"
+#include "quiz/QuestionWindow.h"
 #include "quiz/QuizBoard.h"
 #include "quiz/Tally.h"
 #include "shell/MainWindow.h"
+#include "sysinfo/Launcher.h"
+#include "sysinfo/Registry.h"
 
 #include <array>
 #include <functional>
@@ -18,13 +19,12 @@ class AboutBox;
 class AnimationPrize;
 class GrandPrize;
 class HelpWindow;
-class QuestionWindow;
 class ScoreWindow;
 
 // The running program and the one place that wires its windows together:
 // every named window, each made on first use, handed only what it uses; and
 // the state that outlives the windows.
-class Program : private MainWindow::Actions, private QuizBoard::Actions
+class Program : private MainWindow::Actions, private QuizBoard::Actions, private QuestionWindow::Scorecard
 {
 public:
     // `end` ends the process: at once on QUIT, File, Exit and the prizes' QUIT,
@@ -73,6 +73,8 @@ private:
     void showQuestion(int number) override;
     void showMain() override;
     void tally() override;
+    double score() override;
+    void setScoreText(const QString &text) override;
     void openPrize(tally::Prize prize);
 
     std::array<std::unique_ptr<Window<QuestionWindow>>, questions::kCount> m_questions;

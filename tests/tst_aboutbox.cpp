@@ -1,44 +1,19 @@
+#include "RegistryExport.h"
 #include "TestMain.h"
 #include "TestSupport.h"
 
-#include "platform/FileRegistry.h"
-#include "platform/RegistryFile.h"
 #include "shell/AboutBox.h"
+#include "sysinfo/FileRegistry.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QScopeGuard>
-#include <QStringEncoder>
 #include <QTemporaryDir>
 
-#include <sys/stat.h>
-#include <unistd.h>
-
-// The About box, System Information, and the registry export file it is found through.
+// The About box, and System Information started through the registry export file.
 namespace {
 
 const ShownBox kUnavailable{"lvtriv", "System Information Is Unavailable At This Time"};
-const QString kMsinfo = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-const QByteArray kV4 = "REGEDIT4\r\n\r\n";
-const QByteArray kV5 = "Windows Registry Editor Version 5.00\r\n\r\n";
-const QByteArray kSection = "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shared Tools\\MSINFO]\r\n";
-constexpr uint kMissing = 0;
-
-// A registry export with value lines under the two keys that System Info reads.
-QByteArray exportFile(const QByteArray &pathValues, const QByteArray &folderValues = {})
-{
-    return kV5 + kSection + pathValues + "\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shared Tools Location]\r\n"
-           + folderValues + "\r\n";
-}
-
-// Written for its owner alone, as a file that root may use must be.
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly, QFile::ReadOwner | QFile::WriteOwner));
-    file.write(bytes);
-}
-
 // Counts the readings of its file.
 class CountedRegistry : public FileRegistry
 {
@@ -149,84 +124,6 @@ private slots:
         about.cmdSysInfo_Click();
         QCOMPARE(launcher.started, started);
         QCOMPARE(fileRegistry.reads, 2);
-    }
-
-    // Root starts only what a file of root's alone names; any other counts as unreadable.
-    void rootUsesOnlyAFileOfItsOwn_data()
-    {
-        QTest::addColumn<bool>("asRoot");
-        QTest::addColumn<bool>("rootsFile");
-        QTest::addColumn<int>("permissions");
-        QTest::addColumn<bool>("starts");
-        QTest::addRow("a user, a file of a user's") << false << false << 0600 << true;
-        QTest::addRow("root, a file of a user's") << true << false << 0600 << false;
-        QTest::addRow("root, its own file") << true << true << 0644 << true;
-        QTest::addRow("root, its own file that others may change") << true << true << 0646 << false;
-        QTest::addRow("root, its own file that its group may change") << true << true << 0664 << false;
-    }
-
-    void rootUsesOnlyAFileOfItsOwn()
-    {
-        QFETCH(bool, asRoot);
-        QFETCH(bool, rootsFile);
-        QFETCH(int, permissions);
-        QFETCH(bool, starts);
-        if (rootsFile && geteuid() != 0)
-            QSKIP("only root can make a file of root's");
-        QTemporaryDir dir;
-        const QString path = dir.filePath("registry.reg");
-        writeFile(path, exportFile("\"PATH\"=\"/bin/sysinfo\""));
-        QCOMPARE(chmod(qPrintable(path), mode_t(permissions)), 0);
-        if (!rootsFile && geteuid() == 0)
-            QCOMPARE(chown(qPrintable(path), 65534, 65534), 0); // nobody's
-        FileRegistry registry(path, asRoot);
-        FakeLauncher launcher;
-        RecordedBoxes boxes;
-        AboutBox(registry, launcher).cmdSysInfo_Click();
-        QCOMPARE(launcher.started, starts ? QStringList{"/bin/sysinfo"} : QStringList{});
-    }
-
-    void parse_data()
-    {
-        QTest::addColumn<QByteArray>("text");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<uint>("type");
-        QTest::addColumn<QByteArray>("data");
-        const QByteArray path = "\"PATH\"=\"C:\\\\WINDOWS\\\\msinfo32.exe\"\r\n";
-        const QByteArray pathData("C:\\WINDOWS\\msinfo32.exe\0", 24);
-        QStringEncoder utf16(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
-        const auto kept = [](const char *name, const QByteArray &text, const QString &value, uint type,
-                             const QByteArray &data) { QTest::addRow("%s", name) << text << value << type << data; };
-        const auto leftOut = [](const char *name, const QByteArray &text) {
-            QTest::addRow("%s", name) << text << "PATH" << kMissing << QByteArray();
-        };
-
-        kept("REGEDIT4", kV4 + kSection + path, "PATH", 1, pathData);
-        kept("version 5 in UTF-16 with its mark", utf16(QString::fromUtf8(kV5 + kSection + path)), "PATH", 1, pathData);
-        kept("dword", kV5 + kSection + "\"N\"=dword:0000002a\n", "N", 4, QByteArray("\x2a\0\0\0", 4));
-        kept("hex(2) in version 5 is UTF-16", kV5 + kSection + "\"X\"=hex(2):25,00,53,00,00,00\n", "X", 2,
-             QByteArray("%S\0", 3));
-        kept("a bad line between good ones is skipped", kV5 + kSection + "\"P\"=\"a\n\"Q\"=\"b\"\n", "Q", 1,
-             QByteArray("b\0", 2));
-
-        leftOut("empty file", QByteArray());
-        leftOut("value deleted", kV5 + kSection + path + "\"PATH\"=-\n");
-        leftOut("unterminated text", kV5 + kSection + "\"PATH\"=\"C:\\\\x\n");
-    }
-
-    void parse()
-    {
-        QFETCH(QByteArray, text);
-        QFETCH(QString, name);
-        QFETCH(uint, type);
-        QFETCH(QByteArray, data);
-        const auto values = RegistryFile::parse(text).key(Registry::kLocalMachine, kMsinfo);
-        const bool found = values && values->contains(name.toCaseFolded());
-        QCOMPARE(found, type != kMissing);
-        if (found) {
-            QCOMPARE(values->value(name.toCaseFolded()).type, type);
-            QCOMPARE(values->value(name.toCaseFolded()).data, data);
-        }
     }
 
     // The whole way: the file named by LVTRIV_REGISTRY, and a real program start.

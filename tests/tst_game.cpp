@@ -7,9 +7,7 @@
 #include "quiz/QuestionBank.h"
 #include "quiz/QuestionWindow.h"
 #include "quiz/QuizBoard.h"
-#include "quiz/Score.h"
 #include "quiz/ScoreWindow.h"
-#include "quiz/Tally.h"
 #include "shell/AboutBox.h"
 #include "shell/HelpWindow.h"
 #include "shell/MainWindow.h"
@@ -27,9 +25,6 @@
 #include <functional>
 #include <map>
 #include <tuple>
-
-using tally::Prize;
-Q_DECLARE_METATYPE(Prize)
 
 // The game as the player drives it: main window, help, quiz board, score
 // window, question windows, the final tally and the prizes it opens.
@@ -320,28 +315,6 @@ private slots:
         QCOMPARE(game.boxes.take(), Boxes{kAttempted});
         pressCloseBox(game.open(5)); // not judged: not locked
         QVERIFY(!game->attempted.isSet(5));
-    }
-
-    // Scores the tally can only meet in a label's text: read rounded down, past
-    // the largest whole number none.
-    void bands_data()
-    {
-        QTest::addColumn<QString>("score");
-        QTest::addColumn<Prize>("prize");
-        for (const auto &[score, prize] : {std::pair{"-1", Prize::None},
-                                           {"", Prize::None},
-                                           {"13", Prize::Browser},
-                                           {"14.9", Prize::GrandPrize},
-                                           {" 15", Prize::None},
-                                           {"4294967308", Prize::None}})
-            QTest::addRow("\"%s\"", score) << score << prize;
-    }
-
-    void bands()
-    {
-        QFETCH(QString, score);
-        QFETCH(Prize, prize);
-        QCOMPARE(tally::prizeFor(score::read(score)), prize);
     }
 
     // Questions 1 to `right` answered right, the others wrong, then the tally,

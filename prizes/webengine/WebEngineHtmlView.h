@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/HtmlView.h"
+#include "prizes/HtmlView.h"
 
 #include <QWebEngineView>
 

@@ -1,10 +1,10 @@
 #include "TestSupport.h"
 
-#include "platform/FileRegistry.h"
 #include "platform/MessageBox.h"
 #include "quiz/QuestionBank.h"
 #include "quiz/QuestionWindow.h"
 #include "quiz/ScoreWindow.h"
+#include "sysinfo/FileRegistry.h"
 
 #include <QApplication>
 #include <QFile>

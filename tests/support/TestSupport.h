@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/Launcher.h"
 #include "prizes/BrowserPrize.h"
 #include "shell/Program.h"
+#include "sysinfo/Launcher.h"
 
 #include <QSet>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "platform/Registry.h"
+#include "sysinfo/Registry.h"
 
 #include <windows.h>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/Registry.h"
-#include "platform/RegistryFile.h"
 #include "platform/Root.h"
+#include "sysinfo/Registry.h"
+#include "sysinfo/RegistryFile.h"
 
 #include <QHash>
 #include <QString>

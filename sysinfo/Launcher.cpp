@@ -1,4 +1,4 @@
-#include "platform/Launcher.h"
+#include "sysinfo/Launcher.h"
 
 #include <QFileInfo>
 #include <QProcess>

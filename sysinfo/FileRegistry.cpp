@@ -1,4 +1,4 @@
-#include "platform/FileRegistry.h"
+#include "sysinfo/FileRegistry.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "platform/RegistryFile.h"
+#include "sysinfo/RegistryFile.h"
 
-#include "platform/Registry.h"
+#include "sysinfo/Registry.h"
 
 #include <QStringDecoder>
 #include <QStringTokenizer>
