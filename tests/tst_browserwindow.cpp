@@ -194,7 +194,8 @@ private slots:
         RecordedBoxes boxes;
         module.open(kStart);
         QCOMPARE(boxes.boxes.size(), 1);
-        QVERIFY2(boxes.boxes[0].prompt.startsWith("The manga summaries cannot be shown"), toString(boxes.boxes));
+        QVERIFY2(boxes.boxes[0].prompt.startsWith("The manga summaries cannot be shown"),
+                 qPrintable(boxes.boxes[0].prompt));
         QCOMPARE(windows(Shown::Any), QStringList{});
     }
 };
