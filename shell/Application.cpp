@@ -10,6 +10,7 @@
 #include <QIcon>
 #include <QIconEngine>
 #include <QPainter>
+#include <QPalette>
 #include <QPixmap>
 #include <QStyleFactory>
 
@@ -52,6 +53,28 @@ private:
     static constexpr int kSides[] = {16, 32, 48, 64, 128, 256};
 };
 
+// Fusion's palette on a desktop without a colour scheme, every colour given,
+// since a style's own palette follows the desktop's scheme.
+QPalette lightPalette()
+{
+    const QColor window(0xef, 0xef, 0xef);
+    const QColor mid = window.darker(130);
+    const QColor dark = window.darker(150);
+    const QColor shadow = dark.darker(135);
+    QPalette light(Qt::black, window, window.lighter(150), dark, mid, Qt::black, Qt::white, Qt::white, window);
+    light.setColor(QPalette::Midlight, mid.lighter(110));
+    light.setColor(QPalette::Shadow, shadow);
+    light.setColor(QPalette::Highlight, QColor(0x30, 0x8c, 0xc6));
+    light.setColor(QPalette::AlternateBase, QColor(0xf7, 0xf7, 0xf7));
+    light.setColor(QPalette::PlaceholderText, QColor(0, 0, 0, 128));
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::Dark})
+        light.setColor(QPalette::Disabled, role, QColor(0xbe, 0xbe, 0xbe));
+    light.setColor(QPalette::Disabled, QPalette::Base, window);
+    light.setColor(QPalette::Disabled, QPalette::Shadow, shadow.lighter(150));
+    light.setColor(QPalette::Disabled, QPalette::Highlight, QColor(0x91, 0x91, 0x91));
+    return light;
+}
+
 } // namespace
 
 void setUpApplication(QApplication &app)
@@ -61,7 +84,11 @@ void setUpApplication(QApplication &app)
     QApplication::setOrganizationDomain("lvtriv.example.org");
     QApplication::setDesktopFileName("org.example.lvtriv");
     QApplication::setWindowIcon(QIcon(new WindowIconEngine));
+    // One look on every desktop: Fusion with a light palette of its own. The
+    // windows force white and peach backgrounds, so their text must not take a
+    // dark colour scheme's light colours from the desktop.
     QApplication::setStyle(QStyleFactory::create("Fusion"));
+    QApplication::setPalette(lightPalette());
     window::installAccessibleRoles();
     // The program decides itself when it has no window left (LastWindowWatch).
     app.setQuitOnLastWindowClosed(false);
