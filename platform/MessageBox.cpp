@@ -1,6 +1,6 @@
 #include "platform/MessageBox.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -12,14 +12,15 @@ MessageBox::Handler &handler()
 }
 } // namespace
 
-void MessageBox::show(const QString &prompt, const QString &title)
+void MessageBox::show(const QString &prompt, const QString &title, QWidget *owner)
 {
-    const QString shownTitle = title.isEmpty() ? QCoreApplication::applicationName() : title;
+    const QString shownTitle = title.isEmpty() ? QApplication::applicationName() : title;
     if (handler()) {
         handler()(prompt, shownTitle);
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, shownTitle, prompt, QMessageBox::Ok);
+    QMessageBox box(QMessageBox::NoIcon, shownTitle, prompt, QMessageBox::Ok,
+                    owner ? owner->window() : QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     box.button(QMessageBox::Ok)->setIcon(QIcon()); // some styles put a tick on it
 

@@ -73,9 +73,9 @@ void QuestionWindow::donebutton_Click()
 
     if (questions::judge(m_question, answers)) {
         m_scorecard.setScoreText(score::text(current + 1));
-        MessageBox::show(m_question.rightMessage, "Message");
+        MessageBox::show(m_question.rightMessage, "Message", this);
     } else {
-        MessageBox::show(m_question.wrongMessage, "Message");
+        MessageBox::show(m_question.wrongMessage, "Message", this);
     }
     hide();
     m_attempted.set(m_question.number);

@@ -64,7 +64,7 @@ void QuizBoard::showAttempted()
 void QuizBoard::q_Click(int question)
 {
     if (m_attempted.isSet(question)) {
-        MessageBox::show("This question has already been attempted!", "Sorry");
+        MessageBox::show("This question has already been attempted!", "Sorry", this);
         return;
     }
     m_actions.showQuestion(question);

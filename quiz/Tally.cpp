@@ -21,14 +21,15 @@ QString awardMessage(double score)
     return "You got " + score::text(score) + " questions right!  Now for your prize...";
 }
 
-void award(double score, const std::function<void(Prize)> &open)
+void award(double score, const std::function<void(Prize)> &open, QWidget *board)
 {
     const Prize prize = prizeFor(score);
     if (prize == Prize::None) {
-        MessageBox::show("You didn't get enough questions right to win a prize.  Try again some other time.", "Sorry");
+        MessageBox::show("You didn't get enough questions right to win a prize.  Try again some other time.", "Sorry",
+                         board);
         return;
     }
-    MessageBox::show(awardMessage(score), "Way to go!");
+    MessageBox::show(awardMessage(score), "Way to go!", board);
     open(prize);
 }
 

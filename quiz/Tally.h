@@ -4,6 +4,8 @@
 
 #include <functional>
 
+class QWidget;
+
 namespace tally {
 
 enum class Prize { None, Animation, Browser, GrandPrize };
@@ -14,8 +16,9 @@ Prize prizeFor(double score);
 // "You got  12 questions right!  Now for your prize..."
 QString awardMessage(double score);
 
-// The quiz board's final tally on `score`: tells the player, then has `open`
-// open the band's prize once the message is closed. It changes nothing.
-void award(double score, const std::function<void(Prize)> &open);
+// The quiz board's final tally on `score`: tells the player (in a box of
+// `board`'s), then has `open` open the band's prize once the message is
+// closed. It changes nothing.
+void award(double score, const std::function<void(Prize)> &open, QWidget *board = nullptr);
 
 } // namespace tally

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Installs the Debian packages lvtriv needs to build, test, package and run
-# (Xvfb and xdotool for the start-up test on a real X server, libxcb for the
-# start-up benchmark).
+# (Xvfb and xdotool for the start-up test on a real X server, Weston and Qt's
+# Wayland platform for the tests on Wayland, libxcb for the start-up
+# benchmark).
 # Idempotent: asks dpkg first and touches apt only when something is missing.
 # With --fuzz it also installs clang and its libFuzzer runtime for `make fuzz`.
 # `make test-asan` needs nothing more: g++ brings its sanitizer runtimes
@@ -29,6 +30,8 @@ xvfb
 x11-utils
 xdotool
 libxcb1-dev
+weston
+qt6-wayland
 "
 if [ "${1:-}" = "--fuzz" ]; then
     packages="$packages clang libclang-rt-14-dev"

@@ -21,9 +21,9 @@ const QString kFolderKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Loc
 const QString kFolderValue = QStringLiteral("MSINFO");
 const QString kProgramInFolder = QStringLiteral("\\MSINFO32.EXE");
 
-void showUnavailable()
+void showUnavailable(QWidget *about)
 {
-    MessageBox::show("System Information Is Unavailable At This Time");
+    MessageBox::show("System Information Is Unavailable At This Time", QString(), about);
 }
 
 } // namespace
@@ -106,19 +106,19 @@ void AboutBox::StartSysInfo()
     QString sysInfoPath;
     if (!GetKeyValue(Registry::kLocalMachine, kPathKey, kPathValue, sysInfoPath)) {
         if (!GetKeyValue(Registry::kLocalMachine, kFolderKey, kFolderValue, sysInfoPath)) {
-            showUnavailable();
+            showUnavailable(this);
             return;
         }
         // Unlike a PATH value, which is started as it stands, a program found
         // through its folder has to exist before it is started.
         sysInfoPath += kProgramInFolder;
         if (!m_launcher.fileExists(sysInfoPath)) {
-            showUnavailable();
+            showUnavailable(this);
             return;
         }
     }
     if (!m_launcher.start(sysInfoPath))
-        showUnavailable();
+        showUnavailable(this);
 }
 
 bool AboutBox::GetKeyValue(std::uint32_t rootKey, const QString &keyPath, const QString &valueName, QString &valueText)

@@ -77,7 +77,7 @@ void MainWindow::buildMenus()
 void MainWindow::playbutton_Click()
 {
     MessageBox::show("Keep your hands on the keyboard at all times.  No harm will come to you if you do so.",
-                     "Danger, Dud Ozezodiz!  Danger!");
+                     "Danger, Dud Ozezodiz!  Danger!", this);
     m_actions.startGame();
 }
 
@@ -85,7 +85,7 @@ void MainWindow::prizes_Click()
 {
     MessageBox::show(
         "Grand prize: The Lumen Comets SFC game!  2nd prize: Manga summaries  3rd prize: A neat little animation",
-        "THE PRIZES");
+        "THE PRIZES", this);
 }
 
 void MainWindow::helpbutton_Click()

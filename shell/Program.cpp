@@ -7,6 +7,11 @@
 #include "shell/AboutBox.h"
 #include "shell/HelpWindow.h"
 
+#include <QEvent>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QWindow>
+
 Program::Program(std::function<void()> end, std::unique_ptr<Registry> registry, std::unique_ptr<Launcher> launcher,
                  std::unique_ptr<BrowserPrize> browser)
     : m_end(std::move(end)), m_registry(std::move(registry)), m_launcher(std::move(launcher)),
@@ -42,6 +47,55 @@ void Program::startGame()
     setScoreText("0");
     scorecard.show();
     quiz.show();
+    keepScoreAboveBoard();
+}
+
+namespace {
+
+// Makes `score` a window of `owner`'s (none: a window of its own). The tie is
+// read when a window is shown, so a visible score window is shown again.
+void tieScore(QWidget *score, QWindow *owner)
+{
+    const bool shown = score->isVisible();
+    score->hide();
+    score->windowHandle()->setTransientParent(owner);
+    if (shown)
+        score->show();
+}
+
+// Unties the score window as the board hides or dies, so that it stays a
+// window of its own when the board goes.
+class ScoreTie : public QObject
+{
+public:
+    ScoreTie(QWidget *board, QWidget *score) : QObject(board), m_score(score) { board->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Hide && m_score) {
+            tieScore(m_score, nullptr);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QPointer<QWidget> m_score;
+};
+
+} // namespace
+
+// A Wayland client cannot place its windows, so the board may come up over
+// the score. There the score window belongs to the board while the board is
+// up, which keeps it above.
+void Program::keepScoreAboveBoard()
+{
+    if (!QGuiApplication::platformName().startsWith("wayland"))
+        return;
+    QuizBoard *board = quiz.peek();
+    tieScore(scorecard.peek(), board->windowHandle());
+    new ScoreTie(board, scorecard.peek());
 }
 
 void Program::showHelp()
@@ -66,7 +120,8 @@ void Program::showMain()
 
 void Program::tally()
 {
-    tally::award(score(), [this](tally::Prize prize) { openPrize(prize); });
+    tally::award(
+        score(), [this](tally::Prize prize) { openPrize(prize); }, quiz.peek());
 }
 
 double Program::score()

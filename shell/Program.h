@@ -76,6 +76,7 @@ private:
     double score() override;
     void setScoreText(const QString &text) override;
     void openPrize(tally::Prize prize);
+    void keepScoreAboveBoard();
 
     std::array<std::unique_ptr<Window<QuestionWindow>>, questions::kCount> m_questions;
 };
