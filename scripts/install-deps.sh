@@ -1,7 +1,8 @@
 #!/bin/sh
 # Installs the Debian packages lvtriv needs to build, test, package and run
 # (Xvfb and xdotool for the start-up test on a real X server, libxcb for the
-# start-up benchmark).
+# start-up benchmark, QtSvg for the picture tool drawart, which renders the
+# line art from assets/src/*.svg; the program itself does not link it).
 # Idempotent: asks dpkg first and touches apt only when something is missing.
 # With --fuzz it also installs clang and its libFuzzer runtime for `make fuzz`.
 # `make test-asan` needs nothing more: g++ brings its sanitizer runtimes
@@ -29,6 +30,7 @@ xvfb
 x11-utils
 xdotool
 libxcb1-dev
+qt6-svg-dev
 "
 if [ "${1:-}" = "--fuzz" ]; then
     packages="$packages clang libclang-rt-14-dev"

@@ -35,6 +35,12 @@ void Canvas::savePngAsIs(const QImage &img, const QString &name)
     save(img.convertToFormat(QImage::Format_ARGB32), name, "PNG", -1);
 }
 
+void Canvas::fail(const QString &why)
+{
+    std::fprintf(stderr, "%s\n", qPrintable(why));
+    m_ok = false;
+}
+
 void Canvas::save(const QImage &img, const QString &fileName, const char *format, int quality)
 {
     const bool ok = img.save(m_folder + QLatin1Char('/') + fileName, format, quality);

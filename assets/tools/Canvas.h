@@ -31,7 +31,9 @@ public:
     // a set of sizes of their own).
     void savePngAsIs(const QImage &img, const QString &name);
 
-    // Whether every file so far was written.
+    // Reports that a picture could not be drawn: `why`.
+    void fail(const QString &why);
+    // Whether every file so far was drawn and written.
     bool ok() const { return m_ok; }
 
 private:

@@ -2,6 +2,8 @@
 
 #include "Common.h"
 
+#include <QSvgRenderer>
+
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -168,6 +170,16 @@ QPainterPath crescentPath(QPointF c, double r, QPointF cutOffset, double cutR)
     QPainterPath cut;
     cut.addEllipse(c + cutOffset, cutR, cutR);
     return outer.subtracted(cut);
+}
+
+void drawSvg(Canvas &canvas, QPainter &p, const QString &name, const QRectF &target)
+{
+    QSvgRenderer svg(QStringLiteral(":/src/") + name);
+    if (!svg.isValid()) {
+        canvas.fail(name + QStringLiteral(" is missing or not valid SVG"));
+        return;
+    }
+    svg.render(&p, target);
 }
 
 void starField(QPainter &p, const QRectF &area, int count, uint64_t seed, double maxR)

@@ -1,6 +1,6 @@
 // The painting helpers the picture families share: the palette, a picture
 // being painted, gradients, soft glows and shadows, and the shapes that recur
-// (stars, twinkles, crescents, star fields).
+// (stars, twinkles, crescents, star fields), and line art drawn from SVG.
 #pragma once
 
 #include "Canvas.h"
@@ -72,6 +72,10 @@ QPainterPath starPath(QPointF c, double outer, double inner, double rotDeg = -90
 QPainterPath sparklePath(QPointF c, double r);
 // The disc at c of radius r less the disc at c + cutOffset of radius cutR.
 QPainterPath crescentPath(QPointF c, double r, QPointF cutOffset, double cutR);
+
+// Draws the line art assets/src/NAME (an SVG file built into drawart) onto
+// `target` of the painting, the canvas failing if it is not there or not SVG.
+void drawSvg(Canvas &canvas, QPainter &p, const QString &name, const QRectF &target);
 
 // Random star field with a few twinkles.
 void starField(QPainter &p, const QRectF &area, int count, uint64_t seed, double maxR = 1.2);

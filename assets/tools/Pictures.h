@@ -7,7 +7,7 @@
 namespace drawart {
 
 // Icons.cpp: the window icon at every desktop size (scale 1 only: the sizes
-// are its scales).
+// are its scales), from assets/src/emblem.svg and emblem-small.svg.
 void drawWindowIcons(Canvas &canvas);
 // Icons.cpp: about.png, the emblem on a card.
 void drawAbout(Canvas &canvas);

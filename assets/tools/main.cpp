@@ -9,9 +9,10 @@
 // set of sizes of their own and are drawn once.
 //
 // Nothing depends on the time or on chance (every random number comes from a
-// fixed seed), so the same code gives the same pictures. The toy robot
-// "photographs" are ray traced (Scene, Renderer); everything else is painted
-// with QPainter (Paint).
+// fixed seed), so the same sources give the same pictures. The line art (the
+// emblem and the toolbar buttons) is drawn from the SVG files of assets/src,
+// built into the program; the toy robot "photographs" are ray traced
+// (Scene, Renderer); everything else is painted with QPainter (Paint).
 
 #include "Canvas.h"
 #include "Pictures.h"
