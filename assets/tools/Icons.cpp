@@ -10,7 +10,8 @@ namespace drawart {
 
 void drawWindowIcons(Canvas &canvas)
 {
-    const int sizes[] = {16, 32, 48, 64, 128, 256};
+    // The sizes of assets/icon-sizes.txt.
+    const int sizes[] = {LVTRIV_ICON_SIZES};
     for (int s : sizes) {
         QImage img(s, s, QImage::Format_ARGB32_Premultiplied);
         img.fill(Qt::transparent);
@@ -18,7 +19,7 @@ void drawWindowIcons(Canvas &canvas)
         drawSvg(canvas, p, s < 30 ? QStringLiteral("emblem-small.svg") : QStringLiteral("emblem.svg"),
                 QRectF(0, 0, s, s));
         p.end();
-        canvas.savePngAsIs(img, s == 64 ? QStringLiteral("icon.png") : QStringLiteral("icon-%1.png").arg(s));
+        canvas.savePngAsIs(img, QStringLiteral("icon-%1.png").arg(s));
     }
 }
 
