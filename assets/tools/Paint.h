@@ -42,6 +42,7 @@ private:
     QImage m_image;
 
 public:
+    // The painter on the image (declared after it, so made after it).
     QPainter p;
 };
 
