@@ -40,8 +40,7 @@ public:
     {
         const int wanted = std::max(size.width(), size.height());
         const int side = *std::find_if(std::begin(kSides), std::end(kSides) - 1, [&](int s) { return s >= wanted; });
-        const QPixmap file(side == 64 ? QStringLiteral(":/assets/icon.png")
-                                      : QStringLiteral(":/assets/icon-%1.png").arg(side));
+        const QPixmap file(QStringLiteral(":/assets/icon-%1.png").arg(side));
         return side > wanted ? file.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation) : file;
     }
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
@@ -50,7 +49,8 @@ public:
     }
 
 private:
-    static constexpr int kSides[] = {16, 32, 48, 64, 128, 256};
+    // The sizes of assets/icon-sizes.txt, smallest first, through the build.
+    static constexpr int kSides[] = {LVTRIV_ICON_SIZES};
 };
 
 // Fusion's palette on a desktop without a colour scheme, every colour given,
