@@ -57,6 +57,13 @@ void quietEngineStartup()
     if (qEnvironmentVariableIsSet("QT_LOGGING_RULES") || qEnvironmentVariableIsSet("QT_LOGGING_CONF"))
         return;
     QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
+    // The engine's own log goes there too. On Wayland its GPU process often
+    // reports that it could not make a drawing context at the first try
+    // ("ContextResult::kTransientFailure"); it tries again, and the page shows.
+    // Only fatal reports are kept, beside whatever flags the user gives it.
+    QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+    if (!flags.contains("--log-level"))
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags.append(" --log-level=3").trimmed());
 }
 
 } // namespace
