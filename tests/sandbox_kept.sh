@@ -1,0 +1,68 @@
+#!/bin/sh
+# The web engine keeps its sandbox for everyone but root: only a process
+# running as root turns it off, and says so on standard error. Runs the
+# bundled page's test as a user (nobody, when this runs as root) and as root,
+# and reads the command lines of the engine's own processes while the page
+# loads: --no-sandbox must be on root's alone.
+# Usage: sandbox_kept.sh TST_WEBENGINE
+set -eu
+award=$1
+
+fail() {
+    echo "sandbox_kept: $*" >&2
+    exit 1
+}
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+trap 'exit 1' INT TERM
+
+# descendants PID: the processes below PID, however deep.
+descendants() {
+    for child in $(pgrep -P "$1"); do
+        echo "$child"
+        descendants "$child"
+    done
+}
+
+# run NAME COMMAND...: runs the page's test and writes what the engine's
+# processes were started with into $work/NAME.flags, its output into NAME.log.
+run() {
+    name=$1
+    shift
+    "$@" "$award" bundledPageLoadsAndItsLinksWork >"$work/$name.log" 2>&1 &
+    test=$!
+    : >"$work/$name.flags"
+    while kill -0 "$test" 2>/dev/null; do
+        for p in $(descendants "$test"); do
+            tr '\0' '\n' <"/proc/$p/cmdline" 2>/dev/null | grep -E '^--(type=|no-sandbox)' >>"$work/$name.flags" || true
+        done
+        sleep 0.05
+    done
+    wait "$test" || { cat "$work/$name.log" >&2; fail "the page's test failed for $name"; }
+    grep -q -- '--type=zygote' "$work/$name.flags" || fail "no engine process of $name's was seen"
+}
+
+environment="env QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 HOME=$work/home XDG_RUNTIME_DIR=$work/runtime"
+if [ "$(id -u)" -ne 0 ]; then
+    mkdir -m 700 "$work/home" "$work/runtime"
+    run user $environment
+else
+    command -v runuser >/dev/null 2>&1 || fail "runuser is missing"
+    install -d -m 700 -o nobody "$work/home" "$work/runtime"
+    chmod 755 "$work"
+    if ! runuser -u nobody -- test -x "$award"; then
+        echo "sandbox_kept: nobody cannot reach $award; skipped"
+        exit 77
+    fi
+    run user runuser -u nobody -- $environment
+    rm -rf "$work/home" "$work/runtime"
+    mkdir -m 700 "$work/home" "$work/runtime"
+    run root $environment
+    grep -q -- '--no-sandbox' "$work/root.flags" || fail "root's engine kept a sandbox it cannot start with"
+    grep -q "sandbox is turned off" "$work/root.log" || fail "root was not told that the sandbox is off"
+fi
+if grep -q -- '--no-sandbox' "$work/user.flags" || grep -q "sandbox is turned off" "$work/user.log"; then
+    fail "a user's engine ran without its sandbox"
+fi
+echo "the engine kept its sandbox for a user$( [ "$(id -u)" -ne 0 ] || echo ' and turned it off for root alone')"
