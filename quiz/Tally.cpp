@@ -21,7 +21,7 @@ QString awardMessage(double score)
     return "You got " + score::text(score) + " questions right!  Now for your prize...";
 }
 
-void award(double score, const std::function<void(Prize)> &open, QWidget *board)
+void award(double score, QWidget *board, const std::function<void(Prize)> &open)
 {
     const Prize prize = prizeFor(score);
     if (prize == Prize::None) {

@@ -19,6 +19,6 @@ QString awardMessage(double score);
 // The quiz board's final tally on `score`: tells the player (in a box of
 // `board`'s), then has `open` open the band's prize once the message is
 // closed. It changes nothing.
-void award(double score, const std::function<void(Prize)> &open, QWidget *board = nullptr);
+void award(double score, QWidget *board, const std::function<void(Prize)> &open);
 
 } // namespace tally

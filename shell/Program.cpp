@@ -63,18 +63,25 @@ void tieScore(QWidget *score, QWindow *owner)
         score->show();
 }
 
-// Unties the score window as the board hides or dies, so that it stays a
+// Makes the score window a window of the board's while the board is up: it
+// unties the score window as the board hides or dies, so that it stays a
 // window of its own when the board goes.
 class ScoreTie : public QObject
 {
 public:
-    ScoreTie(QWidget *board, QWidget *score) : QObject(board), m_score(score) { board->installEventFilter(this); }
+    ScoreTie(QWidget *board, QWidget *score) : QObject(board), m_score(score)
+    {
+        tieScore(score, board->windowHandle());
+        board->installEventFilter(this);
+    }
 
 protected:
-    bool eventFilter(QObject *, QEvent *event) override
+    bool eventFilter(QObject *board, QEvent *event) override
     {
-        if (event->type() == QEvent::Hide && m_score) {
-            tieScore(m_score, nullptr);
+        if (event->type() == QEvent::Hide) {
+            board->removeEventFilter(this);
+            if (m_score)
+                tieScore(m_score, nullptr);
             deleteLater();
         }
         return false;
@@ -94,8 +101,8 @@ void Program::keepScoreAboveBoard()
     if (!QGuiApplication::platformName().startsWith("wayland"))
         return;
     QuizBoard *board = quiz.peek();
-    tieScore(scorecard.peek(), board->windowHandle());
-    new ScoreTie(board, scorecard.peek());
+    if (scorecard.peek()->windowHandle()->transientParent() != board->windowHandle())
+        new ScoreTie(board, scorecard.peek());
 }
 
 void Program::showHelp()
@@ -120,8 +127,7 @@ void Program::showMain()
 
 void Program::tally()
 {
-    tally::award(
-        score(), [this](tally::Prize prize) { openPrize(prize); }, quiz.peek());
+    tally::award(score(), quiz.peek(), [this](tally::Prize prize) { openPrize(prize); });
 }
 
 double Program::score()

@@ -13,6 +13,7 @@ fail() {
     echo "startup_maps: $*" >&2
     exit 1
 }
+. "$(dirname "$0")/xvfb.sh"
 
 for tool in Xvfb xdotool timeout; do
     command -v "$tool" >/dev/null 2>&1 || fail "$tool is missing; scripts/install-deps.sh installs it"
@@ -29,20 +30,10 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 1' INT TERM
 
-# Xvfb picks a free display itself and writes its number once it is ready.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xserver=$!
-tries=0
-until [ -s "$work/display" ]; do
-    tries=$((tries + 1))
-    [ "$tries" -le 300 ] || { cat "$work/xvfb.log" >&2; fail "Xvfb did not start"; }
-    kill -0 "$xserver" 2>/dev/null || { cat "$work/xvfb.log" >&2; fail "Xvfb ended"; }
-    sleep 0.1
-done
-DISPLAY=":$(head -n 1 "$work/display")"
+start_xvfb "$work"
 XDG_RUNTIME_DIR="$work/runtime"
 QT_QPA_PLATFORM=xcb
-export DISPLAY XDG_RUNTIME_DIR QT_QPA_PLATFORM
+export XDG_RUNTIME_DIR QT_QPA_PLATFORM
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 "$program" >"$work/game.log" 2>&1 &

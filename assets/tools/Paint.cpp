@@ -64,6 +64,30 @@ QFont boldFont(double px)
     return f;
 }
 
+namespace {
+
+// One pass of a box blur of radius `r` over premultiplied ARGB floats, along
+// the rows or along the columns.
+void boxBlurPass(const std::vector<float> &from, std::vector<float> &to, int w, int h, int r, bool alongRows)
+{
+    const float inv = 1.0f / float(2 * r + 1);
+    const int length = alongRows ? w : h;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            for (int c = 0; c < 4; ++c) {
+                const int at = alongRows ? x : y;
+                float s = 0;
+                for (int k = -r; k <= r; ++k) {
+                    const int p = at + k;
+                    if (p >= 0 && p < length)
+                        s += from[((alongRows ? size_t(y) * w + p : size_t(p) * w + x)) * 4 + c];
+                }
+                to[(size_t(y) * w + x) * 4 + c] = s * inv;
+            }
+}
+
+} // namespace
+
 QImage blurred(const QImage &src, int r)
 {
     QImage img = src.convertToFormat(QImage::Format_ARGB32_Premultiplied);
@@ -81,30 +105,9 @@ QImage blurred(const QImage &src, int r)
             d[3] = qBlue(line[x]);
         }
     }
-    const float inv = 1.0f / float(2 * r + 1);
     for (int pass = 0; pass < 3; ++pass) {
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x)
-                for (int c = 0; c < 4; ++c) {
-                    float s = 0;
-                    for (int k = -r; k <= r; ++k) {
-                        const int xx = x + k;
-                        if (xx >= 0 && xx < w)
-                            s += a[(size_t(y) * w + xx) * 4 + c];
-                    }
-                    b[(size_t(y) * w + x) * 4 + c] = s * inv;
-                }
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x)
-                for (int c = 0; c < 4; ++c) {
-                    float s = 0;
-                    for (int k = -r; k <= r; ++k) {
-                        const int yy = y + k;
-                        if (yy >= 0 && yy < h)
-                            s += b[(size_t(yy) * w + x) * 4 + c];
-                    }
-                    a[(size_t(y) * w + x) * 4 + c] = s * inv;
-                }
+        boxBlurPass(a, b, w, h, r, true);
+        boxBlurPass(b, a, w, h, r, false);
     }
     for (int y = 0; y < h; ++y) {
         QRgb *line = reinterpret_cast<QRgb *>(img.scanLine(y));

@@ -48,18 +48,28 @@ void Scene::cyl(const Frame &f, V3 c, int axis, double radius, double length, V3
     finishPrim(pr);
 }
 
+namespace {
+
+// Narrows the ray's span [t0, t1] to where it lies between the two planes it
+// meets at a and b; false once the span is empty.
+bool narrowToSlab(double a, double b, double &t0, double &t1)
+{
+    if (a > b)
+        std::swap(a, b);
+    t0 = std::max(t0, a);
+    t1 = std::min(t1, b);
+    return t0 <= t1;
+}
+
+} // namespace
+
 bool aabbHit(V3 o, V3 inv, V3 bmin, V3 bmax, double tmax)
 {
     double t0 = 0, t1 = tmax;
     const double os[3] = {o.x, o.y, o.z}, is[3] = {inv.x, inv.y, inv.z};
     const double mn[3] = {bmin.x, bmin.y, bmin.z}, mx[3] = {bmax.x, bmax.y, bmax.z};
     for (int i = 0; i < 3; ++i) {
-        double a = (mn[i] - os[i]) * is[i], b = (mx[i] - os[i]) * is[i];
-        if (a > b)
-            std::swap(a, b);
-        t0 = std::max(t0, a);
-        t1 = std::min(t1, b);
-        if (t0 > t1)
+        if (!narrowToSlab((mn[i] - os[i]) * is[i], (mx[i] - os[i]) * is[i], t0, t1))
             return false;
     }
     return true;
@@ -79,12 +89,7 @@ bool hitPrim(const Prim &pr, V3 ro, V3 rd, double tmax, double &tOut, V3 *nOut)
                     return false;
                 continue;
             }
-            double a = (-hs[i] - os[i]) / ds[i], b = (hs[i] - os[i]) / ds[i];
-            if (a > b)
-                std::swap(a, b);
-            t0 = std::max(t0, a);
-            t1 = std::min(t1, b);
-            if (t0 > t1)
+            if (!narrowToSlab((-hs[i] - os[i]) / ds[i], (hs[i] - os[i]) / ds[i], t0, t1))
                 return false;
         }
         if (t0 < eps || t0 > tmax)

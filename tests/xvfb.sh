@@ -1,0 +1,24 @@
+# Sourced by the test scripts that need an X server of their own; the script
+# defines fail MESSAGE, and its trap ends $xserver.
+
+# wait_for TEST PATH PROCESS WHAT LOG: polls `test TEST PATH` for up to 30 s
+# while PROCESS runs; else shows LOG and fails, saying that WHAT did not start.
+wait_for() {
+    tries=0
+    until test "$1" "$2"; do
+        tries=$((tries + 1))
+        [ "$tries" -le 300 ] && kill -0 "$3" 2>/dev/null || { cat "$5" >&2; fail "$4 did not start"; }
+        sleep 0.1
+    done
+}
+
+# start_xvfb FOLDER: starts Xvfb, which picks a free display itself and writes
+# its number into FOLDER/display once it is ready; sets xserver and exports
+# DISPLAY.
+start_xvfb() {
+    Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$1/display" 2>"$1/xvfb.log" &
+    xserver=$!
+    wait_for -s "$1/display" "$xserver" Xvfb "$1/xvfb.log"
+    DISPLAY=":$(head -n 1 "$1/display")"
+    export DISPLAY
+}
