@@ -396,8 +396,13 @@ private slots:
         game.boxes.take();
         QCOMPARE(game.score(), QStringLiteral(" %1").arg(right));
 
+        QList<qsizetype> prizesWithBox; // prizes up while each box is
+        game.boxes.whileShown = [&](const ShownBox &) {
+            prizesWithBox.append(windows().size() - 3 + game.browsers.size());
+        };
         click(game->quiz.peek(), "donebutton");
         click(game->quiz.peek(), "donebutton");
+        QCOMPARE(prizesWithBox.first(), 0); // the prize comes once its box is closed
         const ShownBox award = right < 10 ? ShownBox{"Sorry", "You didn't get enough questions right to win a prize.  "
                                                               "Try again some other time."}
                                           : ShownBox{"Way to go!", QStringLiteral("You got  %1 questions right!  "
