@@ -1,5 +1,6 @@
 #include "platform/Controls.h"
 
+#include "platform/Pixels.h"
 #include "platform/PushButton.h"
 #include "platform/Twips.h"
 
@@ -11,19 +12,26 @@
 
 namespace {
 
+QPixmap read(const QString &resource)
+{
+    return resource.startsWith(u":/pixels/") ? pixelsPixmap(resource) : QPixmap(resource);
+}
+
 // Every picture is in the resources twice: NAME at 1x and NAME@2x, drawn at
 // twice the resolution. On a screen of pixel ratio above 1 this reads the @2x
-// one, which Qt gives the ratio 2 by its name, so that it shows at NAME's size
-// with a pixel for each screen pixel; else NAME. One file is read either way.
+// one and shows it at NAME's size with a pixel for each screen pixel; else
+// NAME. One picture is read either way.
 QPixmap screenPixmap(const QString &resource)
 {
     if (qApp->devicePixelRatio() > 1) {
         QString sharp = resource;
-        QPixmap pixmap(sharp.insert(sharp.lastIndexOf(u'.'), u"@2x"));
-        if (!pixmap.isNull())
+        QPixmap pixmap = read(sharp.insert(sharp.lastIndexOf(u'.'), u"@2x"));
+        if (!pixmap.isNull()) {
+            pixmap.setDevicePixelRatio(2);
             return pixmap;
+        }
     }
-    return QPixmap(resource);
+    return read(resource);
 }
 
 } // namespace

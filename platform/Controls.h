@@ -26,8 +26,9 @@ PushButton *button(QWidget *parent, const char *name, const QString &text, int l
 
 QLineEdit *textBox(QWidget *parent, const char *name, int left, int top, int width, int height);
 
-// A still picture from the program's resources, shown at its own (1x) size; on
-// a screen of pixel ratio above 1 it is read from NAME@2x beside it.
+// A still picture from the program's resources (:/assets/NAME, or
+// :/pixels/NAME as pixels ready to show), shown at its own (1x) size; on a
+// screen of pixel ratio above 1 it is read from NAME@2x beside it.
 QLabel *picture(QWidget *parent, const char *name, const QString &resource, int left, int top);
 
 // A horizontal rule `thickness` pixels high from (left, top) to (right, top),

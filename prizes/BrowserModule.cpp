@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -34,6 +35,11 @@ void BrowserModule::open(const QString &startingAddress)
     std::erase_if(m_windows, [](const QPointer<BrowserWindow> &window) { return window.isNull(); });
     m_windows.emplace_back(BrowserWindow::open(
         views->createHtmlView(nullptr, m_asRoot ? Addresses::BundledAndWeb : Addresses::Any), startingAddress));
+}
+
+void BrowserModule::prepare()
+{
+    QTimer::singleShot(0, &m_loader, [this] { factory(); });
 }
 
 std::unique_ptr<BrowserPrize> makeBrowserModule()

@@ -24,6 +24,8 @@ public:
     ~BrowserModule() override;
 
     void open(const QString &startingAddress) override;
+    // Loads the module and readies the engine's OpenGL context.
+    void prepare() override;
 
     // Where the module is looked for: beside the program in a build tree,
     // else where it is installed.

@@ -14,6 +14,9 @@ class BrowserPrize
 public:
     virtual ~BrowserPrize() = default;
     virtual void open(const QString &startingAddress) = 0;
+    // Asked as the prize is announced: gets ready for `open` in the time the
+    // announcement is up, once the event loop is free.
+    virtual void prepare() {}
 };
 
 // The browser prize as the program ships it (BrowserModule).

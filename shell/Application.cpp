@@ -1,6 +1,7 @@
 #include "shell/Application.h"
 
 #include "platform/Controls.h"
+#include "platform/Pixels.h"
 #include "platform/Window.h"
 
 #include "lvtriv/Version.h"
@@ -12,22 +13,25 @@
 #include <QPainter>
 #include <QPalette>
 #include <QPixmap>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QStyleFactory>
 
 #include <algorithm>
+#include <array>
+#include <functional>
 #include <iterator>
 
 namespace {
 
 // The window icon in every size the desktop gets (the hicolor sizes dist/
-// installs), so that a task bar or a dock shows a sharp one. A file is read
-// only when a platform asks for a picture of the icon (X11 does as a window is
-// made, others may never; QPixmap keeps what it read), so start-up reads none:
-// QIcon::addFile would read every file at once.
+// installs), so that a task bar or a dock shows a sharp one. X11 asks for
+// every size as a window is made, so they are built in as pixels ready to
+// show; others may never ask.
 class WindowIconEngine : public QIconEngine
 {
 public:
-    QIconEngine *clone() const override { return new WindowIconEngine; }
+    QIconEngine *clone() const override { return new WindowIconEngine(*this); }
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
     {
         QList<QSize> sizes;
@@ -39,9 +43,11 @@ public:
     QPixmap pixmap(const QSize &size, QIcon::Mode, QIcon::State) override
     {
         const int wanted = std::max(size.width(), size.height());
-        const int side = *std::find_if(std::begin(kSides), std::end(kSides) - 1, [&](int s) { return s >= wanted; });
-        const QPixmap file(QStringLiteral(":/assets/icon-%1.png").arg(side));
-        return side > wanted ? file.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation) : file;
+        const auto side = std::find_if(std::begin(kSides), std::end(kSides) - 1, [&](int s) { return s >= wanted; });
+        QPixmap &file = m_read[size_t(side - std::begin(kSides))];
+        if (file.isNull()) // X11 asks for every size twice as a window is made
+            file = pixelsPixmap(QStringLiteral(":/pixels/icon-%1.png").arg(*side));
+        return *side > wanted ? file.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation) : file;
     }
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
     {
@@ -51,6 +57,60 @@ public:
 private:
     // The sizes of assets/icon-sizes.txt, smallest first, through the build.
     static constexpr int kSides[] = {LVTRIV_ICON_SIZES};
+    std::array<QPixmap, std::size(kSides)> m_read;
+};
+
+// An icon made only when it is first drawn or measured.
+class DeferredIconEngine : public QIconEngine
+{
+public:
+    explicit DeferredIconEngine(std::function<QIcon()> make) : m_make(std::move(make)) {}
+    QIconEngine *clone() const override { return new DeferredIconEngine(*this); }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().availableSizes(mode, state);
+    }
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().actualSize(size, mode, state);
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().pixmap(size, mode, state);
+    }
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+
+private:
+    const QIcon &icon()
+    {
+        if (m_icon.isNull())
+            m_icon = m_make();
+        return m_icon;
+    }
+
+    std::function<QIcon()> m_make;
+    QIcon m_icon;
+};
+
+// Fusion, whose icons are read only when drawn: every menu bar asks for the
+// icon of its overflow button, which the game's menu bars never show, and
+// reading it at start-up loads the image plugins.
+class GameStyle : public QProxyStyle
+{
+public:
+    GameStyle() : QProxyStyle(QStyleFactory::create("Fusion")) {}
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption *option, const QWidget *widget) const override
+    {
+        if (option) // not kept past the call
+            return QProxyStyle::standardIcon(icon, option, widget);
+        return QIcon(new DeferredIconEngine(
+            [style = QPointer<const GameStyle>(this), icon, widget = QPointer<const QWidget>(widget)] {
+                return style ? style->QProxyStyle::standardIcon(icon, nullptr, widget) : QIcon();
+            }));
+    }
 };
 
 // Fusion's palette on a desktop without a colour scheme, every colour given,
@@ -87,7 +147,7 @@ void setUpApplication(QApplication &app)
     // One look on every desktop: Fusion with a light palette of its own. The
     // windows force white and peach backgrounds, so their text must not take a
     // dark colour scheme's light colours from the desktop.
-    QApplication::setStyle(QStyleFactory::create("Fusion"));
+    QApplication::setStyle(new GameStyle);
     QApplication::setPalette(lightPalette());
     window::installAccessibleRoles();
     // The program decides itself when it has no window left (LastWindowWatch).

@@ -20,7 +20,7 @@ MainWindow::MainWindow(AttemptedFlags &attempted, Actions &actions) : m_actions(
     QWidget *client = controls::clientArea(this, Qt::white);
 
     // The game's title exists only in this picture.
-    controls::picture(client, "Image1", ":/assets/main-title.jpg", 1200, 120)->setAccessibleName("Lumen Vesper Quiz");
+    controls::picture(client, "Image1", ":/pixels/main-title.jpg", 1200, 120)->setAccessibleName("Lumen Vesper Quiz");
     auto *playbutton = controls::button(client, "playbutton", "Play the game!", 480, 2400, 2295, 1455);
     playbutton->setFont(controls::sansFont(18, true));
 
@@ -35,7 +35,7 @@ MainWindow::MainWindow(AttemptedFlags &attempted, Actions &actions) : m_actions(
     peach.setColor(QPalette::Window, QColor(255, 224, 192));
     title->setPalette(peach);
 
-    controls::picture(client, "Image2", ":/assets/main-heroines.jpg", 3360, 3120)
+    controls::picture(client, "Image2", ":/pixels/main-heroines.jpg", 3360, 3120)
         ->setAccessibleName("The crests of the five heroines");
     auto *helpbutton = controls::button(client, "helpbutton", "Help", 480, 3960, 2295, 615);
     auto *aboutbutton = controls::button(client, "aboutbutton", "About", 480, 4680, 2295, 615);

@@ -127,6 +127,9 @@ void Program::showMain()
 
 void Program::tally()
 {
+    // The browser gets ready while its award is up.
+    if (tally::prizeFor(score()) == tally::Prize::Browser)
+        m_browserPrize->prepare();
     tally::award(score(), quiz.peek(), [this](tally::Prize prize) { openPrize(prize); });
 }
 
