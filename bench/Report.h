@@ -16,6 +16,7 @@ struct Results
     int runs = 0;
     int callgrindRuns = 0;
     std::vector<Startup> programs; // ref_empty, ref_text and lvtriv
+    std::filesystem::path browserBench;
     int awardRuns = 0;
     std::vector<Awards> awards; // the box answered at once, the box up a second
     int wakeupSeconds = 0;

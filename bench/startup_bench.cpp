@@ -69,17 +69,37 @@ private:
     char m_path[32] = "/tmp/lvtriv-bench-XXXXXX";
 };
 
+// What is run, and how often: the programs are built beside the bench.
+Results plan(const Options &options, const std::string &display)
+{
+    const fs::path here = fs::canonical("/proc/self/exe").parent_path();
+    const fs::path game = here.parent_path() / "app" / "lvtriv";
+    Results results;
+    results.display = display;
+    results.runs = options.runs;
+    results.callgrindRuns = options.callgrindRuns;
+    results.programs = {{"ref_empty", here / "ref_empty"}, {"ref_text", here / "ref_text"}, {"lvtriv", game}};
+    results.browserBench = here / "browser_bench";
+    results.awardRuns = options.awardRuns;
+    results.awards = {{"answered at once", 0}, {"left up 1 s", 1000}};
+    results.wakeupSeconds = 5;
+    results.wakeups = {{"ref_text, idle", here / "ref_text"},
+                       {"lvtriv, main window idle", game},
+                       {"lvtriv, animation prize open", here / "animation_idle", 2}};
+    return results;
+}
+
 // The timed parts at raised priority where that is allowed (as root), which
 // the programs inherit; then the counts under callgrind, which do not depend
 // on it, at a low one.
-bool measure(Screen &screen, const Environment &environment, const fs::path &here, Results &results)
+bool measure(Screen &screen, const Environment &environment, Results &results)
 {
     results.raisedPriority = setpriority(PRIO_PROCESS, 0, -10) == 0;
     std::printf("timing %d start-ups of each program\n", results.runs);
     if (!timeStartups(screen, environment, results.programs, results.runs))
         return false;
     std::printf("timing the browser prize, %d processes of each kind\n", results.awardRuns);
-    if (!timeAwards(here / "browser_bench", environment, results.awards, results.awardRuns))
+    if (!timeAwards(results.browserBench, environment, results.awards, results.awardRuns))
         return false;
     if (!countWakeups(screen, environment, results.wakeups, std::chrono::seconds(results.wakeupSeconds)))
         return false;
@@ -101,7 +121,6 @@ int main(int argc, char *argv[])
                      argv[0]);
         return 2;
     }
-    const fs::path here = fs::canonical("/proc/self/exe").parent_path();
     const auto screen = Screen::start();
     if (!screen) {
         std::fprintf(stderr, "Xvfb did not start (scripts/install-deps.sh installs it)\n");
@@ -111,30 +130,19 @@ int main(int argc, char *argv[])
     Environment environment = screen->environment();
     environment["XDG_RUNTIME_DIR"] = runtime.path();
 
-    Results results;
-    results.display = screen->name();
-    results.runs = options.runs;
-    results.awardRuns = options.awardRuns;
-    results.callgrindRuns = options.callgrindRuns;
-    results.programs = {{"ref_empty", here / "ref_empty"},
-                        {"ref_text", here / "ref_text"},
-                        {"lvtriv", here.parent_path() / "app" / "lvtriv"}};
-    results.awards = {{"answered at once", 0}, {"left up 1 s", 1000}};
-    results.wakeupSeconds = 5;
-    results.wakeups = {{"ref_text, idle", here / "ref_text"},
-                       {"lvtriv, main window idle", here.parent_path() / "app" / "lvtriv"},
-                       {"lvtriv, animation prize open", here / "animation_idle", 2}};
-
+    Results results = plan(options, screen->name());
     std::printf("waiting up to %lld s for the 1-min load to fall below %.1f\n",
                 static_cast<long long>(options.patience.count()), kQuietLoad);
     results.load = waitForQuiet(options.patience);
-    if (!measure(*screen, environment, here, results))
+    if (!measure(*screen, environment, results))
         return 1;
 
     const std::string text = report(results, LVTRIV_SOURCE_DIR);
     std::printf("\n%s", text.c_str());
-    std::ofstream(options.results) << text;
-    if (!std::ifstream(options.results)) {
+    std::ofstream out(options.results);
+    out << text;
+    out.close();
+    if (!out) {
         std::fprintf(stderr, "could not write %s\n", options.results.c_str());
         return 1;
     }
