@@ -12,8 +12,8 @@ namespace {
 
 std::string format(const char *pattern, auto... values)
 {
-    char text[1024];
-    std::snprintf(text, sizeof text, pattern, values...);
+    std::string text(size_t(std::snprintf(nullptr, 0, pattern, values...)), '\0');
+    std::snprintf(text.data(), text.size() + 1, pattern, values...);
     return text;
 }
 
@@ -128,6 +128,13 @@ double instructionSpread(const Results &results)
     return spread;
 }
 
+// The median of `values`, and their least and greatest.
+std::string withRange(const std::vector<double> &values)
+{
+    const auto [least, most] = std::minmax_element(values.begin(), values.end());
+    return format("%.1f (%.1f-%.1f)", median(values), *least, *most);
+}
+
 std::string startupTable(const Results &results)
 {
     const Startup &text = program(results, "ref_text");
@@ -144,10 +151,9 @@ std::string startupTable(const Results &results)
     for (const Startup &each : results.programs) {
         const double map = toMap(each), frame = toFrame(each);
         const double ms = median(each.mappedMs), cpu = median(each.cpuMs), peak = median(each.peakMiB);
-        const auto [least, most] = std::minmax_element(each.mappedMs.begin(), each.mappedMs.end());
-        table += format("| %s | %.1f | %.2f | %.1f | %.2f | %.1f (%.1f-%.1f) | %.2f | %.1f | %.2f | %.1f | %.2f |\n",
-                        each.label.c_str(), map / 1e6, map / textMap, frame / 1e6, frame / textFrame, ms, *least, *most,
-                        ms / textMs, cpu, cpu / textCpu, peak, peak / textPeak);
+        table += format("| %s | %.1f | %.2f | %.1f | %.2f | %s | %.2f | %.1f | %.2f | %.1f | %.2f |\n",
+                        each.label.c_str(), map / 1e6, map / textMap, frame / 1e6, frame / textFrame,
+                        withRange(each.mappedMs).c_str(), ms / textMs, cpu, cpu / textCpu, peak, peak / textPeak);
     }
     return table;
 }
@@ -192,13 +198,14 @@ std::string targetTable(const Results &results)
 
 std::string awardTable(const Results &results)
 {
-    std::string table = format("\n## Browser prize: OK pressed on the award box to the page's title in the caption\n\n"
-                               "Medians of %d runs of `bench/browser_bench`, each a fresh process, the two kinds in "
-                               "turn.\n\n| award box | first award in the process, ms | second award, ms |\n"
-                               "|---|---:|---:|\n",
-                               results.awardRuns);
+    std::string table =
+        format("\n## Browser prize: OK pressed on the award box to the page's title in the caption\n\n"
+               "Medians of %d runs of `bench/browser_bench`, each a fresh process, the two kinds in "
+               "turn.\n\n| award box | first award in the process, ms (min-max) | second award, ms (min-max) |\n"
+               "|---|---:|---:|\n",
+               results.awardRuns);
     for (const Awards &each : results.awards)
-        table += format("| %s | %.1f | %.1f |\n", each.box.c_str(), median(each.firstMs), median(each.secondMs));
+        table += "| " + each.box + " | " + withRange(each.firstMs) + " | " + withRange(each.secondMs) + " |\n";
     return table;
 }
 
