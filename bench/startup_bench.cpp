@@ -89,7 +89,7 @@ Results plan(const Options &options, const std::string &display)
     return results;
 }
 
-// The timed parts at raised priority where that is allowed (as root), which
+// The timed runs at raised priority where that is allowed (as root), which
 // the programs inherit; then the counts under callgrind, which do not depend
 // on it, at a low one.
 bool measure(Screen &screen, const Environment &environment, Results &results)
