@@ -65,9 +65,10 @@ fuzz:
 			$(FUZZ_BUILD)/corpus/$$target fuzz/sysinfo-corpus fuzz/corpus; \
 	done
 
-# Timings as ratios from one run, under a real X server when Xvfb is there,
-# else offscreen. startup_bench also runs browser_bench and writes
-# bench/results.md.
+# judge_bench and sysinfo_bench print ratios from one run. startup_bench waits
+# up to three minutes for a quiet machine, then measures start-up against bare
+# Qt windows on an Xvfb of its own (times, memory, instructions under
+# callgrind) and the browser prize (browser_bench), and writes bench/results.md.
 bench: build
 	$(BUILD)/bench/judge_bench
 	$(BUILD)/bench/sysinfo_bench

@@ -1,6 +1,9 @@
-// From the closing of the award box to the bundled page's title in the
-// browser window's caption, through the real tally and the real module:
-// the first award (module and engine start cold) and a second one (warm).
+// From the press of OK on the award box to the bundled page's title in the
+// browser window's caption, through the real tally and the real module: the
+// first award in the process (module and engine start cold), then a second.
+// With --box-ms N the box stays up N ms before OK is pressed, running the
+// event loop as the real box does, so that whatever the program prepares
+// while a box is up gets to run; by default it is answered at once.
 #include "platform/MessageBox.h"
 #include "quiz/QuizBoard.h"
 #include "quiz/ScoreWindow.h"
@@ -9,20 +12,30 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QTimer>
 #include <QWidget>
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 namespace {
 
 const QString kPageTitle = "Lumen Vesper Manga Summaries";
 
 // Awards the browser prize and waits for a new window to show the page's title.
-double awardToTitleMs(Program &program)
+double awardToTitleMs(Program &program, int boxMs)
 {
     QElapsedTimer sinceBoxClosed;
-    MessageBox::setHandler([&](const QString &, const QString &) { sinceBoxClosed.start(); });
+    MessageBox::setHandler([&](const QString &, const QString &) {
+        if (boxMs > 0) {
+            QEventLoop boxUp;
+            QTimer::singleShot(boxMs, &boxUp, &QEventLoop::quit);
+            boxUp.exec();
+        }
+        sinceBoxClosed.start();
+    });
 
     QList<QWidget *> before = QApplication::topLevelWidgets();
     program.quiz.get()->donebutton_Click();
@@ -45,20 +58,20 @@ double awardToTitleMs(Program &program)
 
 int main(int argc, char *argv[])
 {
+    const int boxMs = argc == 3 && std::strcmp(argv[1], "--box-ms") == 0 ? std::atoi(argv[2]) : 0;
     QApplication app(argc, argv);
     setUpApplication(app);
 
     Program program([] {});
     program.scorecard.get()->setScoreText(" 12");
-    const double cold = awardToTitleMs(program);
-    const double warm = awardToTitleMs(program);
-    if (cold < 0 || warm < 0) {
+    const double first = awardToTitleMs(program, boxMs);
+    const double second = awardToTitleMs(program, boxMs);
+    if (first < 0 || second < 0) {
         std::fprintf(stderr, "the page's title never reached the caption\n");
         return 1;
     }
-    std::printf("award box closed -> page title in the caption (%s)\n", qPrintable(QGuiApplication::platformName()));
-    std::printf("  first award (module and engine cold) %7.1f ms  ratio to the 1000 ms budget %.2f\n", cold,
-                cold / 1000);
-    std::printf("  second award (warm)                  %7.1f ms  ratio to the first %.2f\n", warm, warm / cold);
+    std::printf("OK pressed on the award box, up %d ms, to the page's title in the caption (%s)\n", boxMs,
+                qPrintable(QGuiApplication::platformName()));
+    std::printf("first award: %.1f ms\nsecond award: %.1f ms\n", first, second);
     return 0;
 }

@@ -1,9 +1,9 @@
 #!/bin/sh
 # Installs the Debian packages lvtriv needs to build, test, package and run
 # (Xvfb and xdotool for the start-up test on a real X server, Weston and Qt's
-# Wayland platform for the tests on Wayland, libxcb for the start-up
-# benchmark, QtSvg for the picture tool drawart, which renders the line art
-# from assets/src/*.svg; the program itself does not link it).
+# Wayland platform for the tests on Wayland, libxcb and valgrind for the
+# start-up benchmark, QtSvg for the picture tool drawart, which renders the
+# line art from assets/src/*.svg; the program itself does not link it).
 # Idempotent: asks dpkg first and touches apt only when something is missing.
 # With --fuzz it also installs clang and its libFuzzer runtime for `make fuzz`.
 # `make test-asan` needs nothing more: g++ brings its sanitizer runtimes
@@ -31,6 +31,7 @@ xvfb
 x11-utils
 xdotool
 libxcb1-dev
+valgrind
 weston
 qt6-wayland
 qt6-svg-dev
