@@ -69,7 +69,10 @@ private slots:
         });
         QTRY_COMPARE_WITH_TIMEOUT(browser->windowTitle(), kIndexTitle, kLoadTimeout);
         QTRY_VERIFY(!browser->timTimer->isActive());
-        QCOMPARE(captions, (QStringList{"Manga Summaries", "Working...", kIndexTitle}));
+        // A machine too busy to start the load within the view's wait for it
+        // shows "Manga Summaries" once more in between.
+        QCOMPARE(captions.first(2), (QStringList{"Manga Summaries", "Working..."}));
+        QCOMPARE(captions.last(), kIndexTitle);
         QVERIFY(QOpenGLContext::globalShareContext()); // the context the engine shares with came with it
 
         // The player's own keys: the engine goes back only to pages left by a
