@@ -129,6 +129,11 @@ said() {
     seen=$line
 }
 
+# also TEXT: the utterance awaited last holds TEXT too.
+also() {
+    heard | sed -n "${seen}p" | grep -qF -- "$1" || fail "Orca did not say \"$1\" there: $(heard | sed -n "${seen}p")"
+}
+
 key() {
     xdotool key --clearmodifiers "$@"
 }
@@ -269,7 +274,7 @@ key Tab
 said "About push button"
 key space
 said "About lvtriv dialog"
-said "Version 3.0.0"
+also "Version 3.0.0"
 key Return
 said "About push button"
 play 14
