@@ -1,6 +1,7 @@
 #include "shell/Application.h"
 
 #include "platform/Controls.h"
+#include "platform/TextBoxAccessible.h"
 #include "platform/Window.h"
 
 #include "lvtriv/Version.h"
@@ -90,6 +91,7 @@ void setUpApplication(QApplication &app)
     QApplication::setStyle(QStyleFactory::create("Fusion"));
     QApplication::setPalette(lightPalette());
     window::installAccessibleRoles();
+    textbox::installAccessibleText();
     // The program decides itself when it has no window left (LastWindowWatch).
     app.setQuitOnLastWindowClosed(false);
 
