@@ -114,6 +114,7 @@ orca=$!
 # The transcript's utterances, one a line, without the rest of Orca's log
 # (Orca indents the further lines of an utterance that has line breaks).
 heard() {
+    [ -e "$transcript" ] || return 0
     grep -a -A 20 "SPEECH OUTPUT: '" "$transcript" |
         awk 'substr($0, 1, 18) ~ /^ +$/ { line = line " " substr($0, 19); next }
              { if (line != "") print line; line = $0 } END { print line }' |
@@ -123,15 +124,15 @@ heard() {
 # Where the last awaited utterance was: `said` looks past it only.
 seen=0
 
-# said TEXT: waits up to 30 s for Orca to say a line holding TEXT after the
-# last one awaited.
+# said TEXT [SECONDS]: waits up to SECONDS (30) for Orca to say a line holding
+# TEXT after the last one awaited.
 said() {
     tries=0
     while :; do
         line=$(heard | awk -v from="$seen" -v text="$1" 'NR > from && index($0, text) { print NR; exit }')
         [ -z "$line" ] || break
         tries=$((tries + 1))
-        [ "$tries" -le 300 ] || fail "Orca did not say \"$1\""
+        [ "$tries" -le "${2:-30}0" ] || fail "Orca did not say \"$1\""
         kill -0 "$orca" 2>/dev/null || fail "Orca ended"
         sleep 0.1
     done
@@ -310,9 +311,11 @@ start_game
 key Tab
 said "About push button"
 play 12
-said "Lumen Vesper Manga Summaries frame"
-said "Lumen Vesper Manga Summaries document web"
+# The caption is the page's title once the page has loaded. Orca hears of the
+# page when the focus moves into it.
+said "Lumen Vesper Manga Summaries frame" 90
 key Tab
+said "Lumen Vesper Manga Summaries document web"
 said "Lumen Vesper Manga Summaries heading"
 said "A fan's guide to the comics"
 for volume in "Volume 1: The Star That Answered|a schoolgirl finds an owl" "Volume 2: Blue Tide|the second guardian" \
@@ -327,3 +330,15 @@ heard_well
 end "$game"
 gone
 echo "twelve right: the browser prize's page heard"
+
+# Ten right: the animation, its picture named.
+start_game
+key Tab
+said "About push button"
+play 10
+said "Animation Prize dialog"
+also "Slide show of a toy robot"
+said "QUIT push button"
+heard_well
+end_game
+echo "ten right: the animation heard"
