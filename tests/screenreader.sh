@@ -82,7 +82,7 @@ export HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/
 export XDG_DATA_HOME="$work/home/.local/share" XDG_CACHE_HOME="$work/home/.cache"
 mkdir -p -m 700 "$HOME" "$XDG_RUNTIME_DIR"
 # No dconf service: settings live in each process's memory.
-export GSETTINGS_BACKEND=memory LC_ALL=C.UTF-8 NO_AT_BRIDGE=0
+export GSETTINGS_BACKEND=memory LC_ALL=C.UTF-8
 
 dbus-daemon --session --nofork --print-address=3 3>"$work/bus" >"$work/dbus.log" 2>&1 &
 remember $!
@@ -152,7 +152,6 @@ type_text() {
     xdotool type --clearmodifiers --delay 5 -- "$1"
 }
 
-
 # answer QUESTION VERDICT: the boxes of QUESTION's first VERDICT line in the
 # players' answers, one a line.
 answer() {
@@ -183,7 +182,7 @@ gone() {
     tries=0
     while kill -0 "$game" 2>/dev/null; do
         tries=$((tries + 1))
-        [ "$tries" -le 300 ] || fail "QUIT did not end the program"
+        [ "$tries" -le 300 ] || fail "the program did not end"
         sleep 0.1
     done
     started=$(echo "$started" | sed "s/\b$game\b//")
