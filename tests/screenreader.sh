@@ -16,6 +16,10 @@ fail() {
         echo "--- what Orca said last:" >&2
         heard | tail -n 30 >&2
     }
+    [ ! -s "${work:-/nonexistent}/game.log" ] || {
+        echo "--- the game's output:" >&2
+        tail -n 20 "$work/game.log" >&2
+    }
     exit 1
 }
 . "$(dirname "$0")/xvfb.sh"
@@ -124,12 +128,13 @@ heard() {
 # Where the last awaited utterance was: `said` looks past it only.
 seen=0
 
-# said TEXT [SECONDS]: waits up to SECONDS (30) for Orca to say a line holding
-# TEXT after the last one awaited.
+# said TEXT [SECONDS [OTHER]]: waits up to SECONDS (30) for Orca to say a line
+# holding TEXT (or OTHER) after the last one awaited.
 said() {
     tries=0
     while :; do
-        line=$(heard | awk -v from="$seen" -v text="$1" 'NR > from && index($0, text) { print NR; exit }')
+        line=$(heard | awk -v from="$seen" -v text="$1" -v other="${3:-$1}" \
+            'NR > from && (index($0, text) || index($0, other)) { print NR; exit }')
         [ -z "$line" ] || break
         tries=$((tries + 1))
         [ "$tries" -le "${2:-30}0" ] || fail "Orca did not say \"$1\""
@@ -310,9 +315,12 @@ start_game
 key Tab
 said "About push button"
 play 12
-# The caption is the page's title once the page has loaded. Orca hears of the
-# page when the focus moves into it.
-said "Lumen Vesper Manga Summaries frame" 90
+# The caption is "Working..." while the page loads, then the page's title;
+# Orca names the window by the one it finds. Orca hears of the page when the
+# focus moves into it, once it has loaded.
+said "Manga Summaries frame" 90 "Working... frame"
+timeout 90 xdotool search --sync --onlyvisible --name '^Lumen Vesper Manga Summaries$' >/dev/null ||
+    fail "the page did not load"
 key Tab
 said "Lumen Vesper Manga Summaries document web"
 said "Lumen Vesper Manga Summaries heading"
