@@ -16,6 +16,10 @@ fail() {
         echo "--- what Orca said last:" >&2
         heard | tail -n 30 >&2
     }
+    [ ! -s "${transcript:-/nonexistent}" ] || {
+        cp "$transcript" "${TMPDIR:-/tmp}/screenreader-transcript.log"
+        echo "--- Orca's whole log: ${TMPDIR:-/tmp}/screenreader-transcript.log" >&2
+    }
     [ ! -s "${work:-/nonexistent}/game.log" ] || {
         echo "--- the game's output:" >&2
         tail -n 20 "$work/game.log" >&2
@@ -317,8 +321,9 @@ said "About push button"
 play 12
 # The caption is "Working..." while the page loads, then the page's title;
 # Orca names the window by the one it finds. Orca hears of the page when the
-# focus moves into it, once it has loaded.
-said "Manga Summaries frame" 90 "Working... frame"
+# focus moves into it, once it has loaded. On a loaded machine the engine's
+# start holds the program for a while, and Orca's questions to it wait.
+said "Manga Summaries frame" 180 "Working... frame"
 timeout 90 xdotool search --sync --onlyvisible --name '^Lumen Vesper Manga Summaries$' >/dev/null ||
     fail "the page did not load"
 key Tab
