@@ -20,6 +20,9 @@ GrandPrize::GrandPrize(std::function<void()> end) : m_end(std::move(end))
     first->setText(kFirstAddress);
     first->setCursorPosition(0);
     first->setAccessibleName("Download address");
+    // The second address comes after QUIT in the Tab order, where a player
+    // who has heard one may never go: the first box names it.
+    first->setAccessibleDescription(QStringLiteral("Or, after QUIT: %1").arg(kSecondAddress));
     auto *quit = controls::button(this, "quit", "QUIT", 120, 480, 1212, 492);
     connect(quit, &QPushButton::clicked, this, &GrandPrize::quit_Click);
     controls::label(this, "Label1",

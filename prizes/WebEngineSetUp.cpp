@@ -1,5 +1,6 @@
 #include "prizes/WebEngineSetUp.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QLoggingCategory>
 #include <QtGui/qtguiglobal.h>
@@ -66,11 +67,22 @@ void quietEngineStartup()
         qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags.append(" --log-level=3").trimmed());
 }
 
+// On Linux the engine builds no accessibility tree for its pages unless asked
+// to, so a screen reader finds nothing in them. It is asked to only when
+// accessibility is on in this process: a screen reader is listening, or the
+// user turned it on (QT_LINUX_ACCESSIBILITY_ALWAYS_ON).
+void exposePagesToScreenReaders()
+{
+    if (QAccessible::isActive() && !qEnvironmentVariableIsSet("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY"))
+        qputenv("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY", "1");
+}
+
 } // namespace
 
 void prepareForWebEngine()
 {
     quietEngineStartup();
+    exposePagesToScreenReaders();
 #if QT_CONFIG(opengl)
     prepareShareContext();
 #endif

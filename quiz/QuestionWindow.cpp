@@ -11,8 +11,20 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include <algorithm>
 #include <map>
+
+namespace {
+
+// A box is named by its label, which a screen reader then counts as the box's
+// and leaves out when it reads the window: the prompt, the only label left, is
+// spoken once with the window and not again at each box.
+void nameBy(QLineEdit *box, QLabel *label)
+{
+    box->setAccessibleName(label->text());
+    label->setBuddy(box);
+}
+
+} // namespace
 
 QuestionWindow::QuestionWindow(const questions::Question &question, AttemptedFlags &attempted, Scorecard &scorecard)
     : m_question(question), m_attempted(attempted), m_scorecard(scorecard)
@@ -24,18 +36,11 @@ QuestionWindow::QuestionWindow(const questions::Question &question, AttemptedFla
     setWindowTitle(QStringLiteral("Question %1").arg(question.number));
     window::makeFixedDialog(this, twips::size(question.clientWidth, question.clientHeight));
 
-    std::map<QString, QString> texts;
+    std::map<QString, QLabel *> labels;
     for (const questions::Text &text : question.texts) {
         const questions::Rect &r = text.rect;
-        controls::label(this, text.name, text.text, r.left, r.top, r.width, r.height, text.alignment);
-        texts[text.name] = text.text;
-    }
-    // What is asked: every text that is no box's own label.
-    QStringList asked;
-    for (const questions::Text &text : question.texts) {
-        if (std::none_of(question.boxes.begin(), question.boxes.end(),
-                         [&](const questions::AnswerBox &box) { return qstrcmp(box.labelName, text.name) == 0; }))
-            asked.append(text.text);
+        labels[text.name] =
+            controls::label(this, text.name, text.text, r.left, r.top, r.width, r.height, text.alignment);
     }
 
     // Tab order and the first focus follow the designed tab indexes.
@@ -43,8 +48,7 @@ QuestionWindow::QuestionWindow(const questions::Question &question, AttemptedFla
     for (const questions::AnswerBox &answer : question.boxes) {
         const questions::Rect &r = answer.rect;
         QLineEdit *box = controls::textBox(this, answer.name, r.left, r.top, r.width, r.height);
-        box->setAccessibleName(texts[answer.labelName]);
-        box->setAccessibleDescription(asked.join(' '));
+        nameBy(box, labels.at(answer.labelName));
         // Far above any answer, so that a long pasted one is never cut short.
         box->setMaxLength(1 << 20);
         m_boxes.push_back(box);

@@ -55,10 +55,16 @@ QuizBoard::QuizBoard(const AttemptedFlags &attempted, Actions &actions) : m_atte
     window::centre(this);
 }
 
-void QuizBoard::showAttempted()
+void QuizBoard::showAttempted(const QString &score)
 {
-    for (int question = 1; question <= questions::kCount; ++question)
-        m_questionButtons[question - 1]->setAccessibleDescription(m_attempted.isSet(question) ? "Attempted" : "");
+    const QString attempted = score.isEmpty() ? QStringLiteral("Attempted") : "Attempted. " + score;
+    for (int question = 1; question <= questions::kCount; ++question) {
+        PushButton *button = m_questionButtons[question - 1];
+        const QString description = m_attempted.isSet(question) ? attempted : QString();
+        // Each change is an event that a screen reader may speak again.
+        if (button->accessibleDescription() != description)
+            button->setAccessibleDescription(description);
+    }
 }
 
 void QuizBoard::q_Click(int question)

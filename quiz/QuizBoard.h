@@ -34,8 +34,11 @@ public:
     void backbutton_Click();
     void file_back_Click();
 
-    // Tells a screen reader which questions were attempted; the captions stay.
-    void showAttempted();
+    // Tells a screen reader which questions were attempted and, on those, the
+    // score as `score` says it: after each verdict the focus comes back to
+    // one of them, and Orca speaks what the focused button says. The
+    // captions stay.
+    void showAttempted(const QString &score = {});
 
 private:
     const AttemptedFlags &m_attempted;

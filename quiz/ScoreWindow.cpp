@@ -12,6 +12,11 @@ ScoreWindow::ScoreWindow()
     setObjectName("scorecard");
     setWindowTitle("Score Window");
     window::makeFixedDialog(this, twips::size(5205, 3210));
+    // It only shows: the keyboard stays with the board, whose attempted
+    // buttons tell a screen reader the score. A window manager that handed it
+    // the keyboard at Play, then back to the board, made Orca announce the
+    // board twice.
+    setWindowFlag(Qt::WindowDoesNotAcceptFocus);
 
     const QFont big = controls::sansFont(18);
     controls::label(this, "Label2", "Score:", 480, 240, 2295, 615)->setFont(big);
@@ -31,6 +36,6 @@ double ScoreWindow::score() const
 void ScoreWindow::setScoreText(const QString &text)
 {
     scorelabel->setText(text);
-    scorelabel->setAccessibleName("Score: " + text.trimmed());
+    scorelabel->setAccessibleName("Score: " + text.trimmed() + " of 14");
     scorelabel->repaint();
 }

@@ -14,8 +14,8 @@ public:
     double score() const;
 
     // Writes the label's text and repaints it at once, so that the new score is
-    // visible behind any message box that follows; a screen reader hears
-    // "Score: 3" as it changes.
+    // visible behind any message box that follows; a screen reader reads
+    // "Score: 3 of 14" with the window.
     void setScoreText(const QString &text);
 
     QLabel *scorelabel;

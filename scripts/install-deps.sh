@@ -2,8 +2,10 @@
 # Installs the Debian packages lvtriv needs to build, test, package and run
 # (Xvfb and xdotool for the start-up test on a real X server, Weston and Qt's
 # Wayland platform for the tests on Wayland, libxcb and valgrind for the
-# start-up benchmark, QtSvg for the picture tool drawart, which renders the
-# line art from assets/src/*.svg; the program itself does not link it).
+# start-up benchmark, Orca with openbox, the session bus and the accessibility
+# bus for the test of what a blind player hears, QtSvg for the picture tool
+# drawart, which renders the line art from assets/src/*.svg; the program itself
+# does not link it).
 # Idempotent: asks dpkg first and touches apt only when something is missing.
 # With --fuzz it also installs clang and its libFuzzer runtime for `make fuzz`.
 # `make test-asan` needs nothing more: g++ brings its sanitizer runtimes
@@ -35,6 +37,10 @@ valgrind
 weston
 qt6-wayland
 qt6-svg-dev
+orca
+openbox
+dbus-daemon
+at-spi2-core
 "
 if [ "${1:-}" = "--fuzz" ]; then
     packages="$packages clang libclang-rt-14-dev"

@@ -73,6 +73,9 @@ AboutBox::AboutBox(Registry &registry, Launcher &launcher) : m_registry(registry
     setWindowTitle("About " + title);
     lblVersion->setText("Version " + QCoreApplication::applicationVersion());
     lblTitle->setText(title);
+    // Orca reads a window's labels with it only from three words up: the
+    // title and the version are spoken together.
+    lblVersion->setAccessibleName(title + ' ' + lblVersion->text());
     window::centre(this);
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/Controls.h"
 #include "platform/Pixels.h"
+#include "platform/TextBoxAccessible.h"
 #include "platform/Window.h"
 
 #include "lvtriv/Version.h"
@@ -150,6 +151,7 @@ void setUpApplication(QApplication &app)
     QApplication::setStyle(new GameStyle);
     QApplication::setPalette(lightPalette());
     window::installAccessibleRoles();
+    textbox::installAccessibleText();
     // The program decides itself when it has no window left (LastWindowWatch).
     app.setQuitOnLastWindowClosed(false);
 

@@ -9,6 +9,7 @@
 
 #include <QEvent>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QPointer>
 #include <QWindow>
 
@@ -25,8 +26,10 @@ Program::Program(std::function<void()> end, std::unique_ptr<Registry> registry, 
       cometsgame([this] { return new GrandPrize(m_end); })
 {
     attempted.changed = [this] {
-        if (QuizBoard *board = quiz.peek())
-            board->showAttempted();
+        QuizBoard *board = quiz.peek();
+        ScoreWindow *score = scorecard.peek();
+        if (board)
+            board->showAttempted(score ? score->scorelabel->accessibleName() : QString());
     };
     for (int number = 1; number <= questions::kCount; ++number) {
         m_questions[number - 1] = std::make_unique<Window<QuestionWindow>>(

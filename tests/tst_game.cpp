@@ -72,7 +72,7 @@ QStringList missedIn(QWidget *window)
         if (label && label->wordWrap() && label->heightForWidth(label->width()) > label->height())
             missing.append(window->objectName() + "." + control->objectName() + " cut short");
         if (qobject_cast<QLineEdit *>(control) && window->objectName().startsWith("Form")
-            && spoken->text(QAccessible::Description).isEmpty())
+            && spoken->text(QAccessible::Name).isEmpty())
             missing.append(window->objectName() + "." + control->objectName() + " question");
     }
     return missing;
@@ -330,11 +330,10 @@ private slots:
         for (QWidget *window : shown)
             missing += missedIn(window);
         QCOMPARE(missing.join(", "), QString());
-        const auto spoken = [](QWidget *control, QAccessible::Text text) {
-            return QAccessible::queryAccessibleInterface(control)->text(text);
-        };
-        QCOMPARE(spoken(game->scorecard.peek()->scorelabel, QAccessible::Name), QString("Score: 0"));
-        QCOMPARE(spoken(child<QWidget>(game->quiz.peek(), "q1"), QAccessible::Description), QString("Attempted"));
+        const auto spoken = [](QWidget *w, auto text) { return QAccessible::queryAccessibleInterface(w)->text(text); };
+        QCOMPARE(spoken(game->scorecard.peek()->scorelabel, QAccessible::Name), QString("Score: 0 of 14"));
+        QCOMPARE(spoken(child<QWidget>(game->quiz.peek(), "q1"), QAccessible::Description),
+                 QString("Attempted. Score: 0 of 14"));
         QCOMPARE(spoken(child<QWidget>(game->quiz.peek(), "q2"), QAccessible::Description), QString());
     }
 

@@ -1,0 +1,356 @@
+#!/bin/sh
+# What a blind player hears. Plays whole games by keys alone under Orca, the
+# screen reader, on an X server of its own with a session bus and the
+# accessibility bus, and reads Orca's transcript (every utterance a
+# "SPEECH OUTPUT: '...'" line). Each step waits on what Orca has said, never
+# on a fixed time. Three games: fourteen right to the grand prize, twelve to
+# the browser prize, ten to the animation.
+# Usage: screenreader.sh LVTRIV ANSWERS
+set -eu
+program=$1
+answers=$2
+
+fail() {
+    echo "screenreader: $*" >&2
+    [ ! -s "${transcript:-/nonexistent}" ] || {
+        echo "--- what Orca said last:" >&2
+        heard | tail -n 30 >&2
+    }
+    [ ! -s "${transcript:-/nonexistent}" ] || {
+        cp "$transcript" "${TMPDIR:-/tmp}/screenreader-transcript.log"
+        echo "--- Orca's whole log: ${TMPDIR:-/tmp}/screenreader-transcript.log" >&2
+    }
+    [ ! -s "${work:-/nonexistent}/game.log" ] || {
+        echo "--- the game's output:" >&2
+        tail -n 20 "$work/game.log" >&2
+    }
+    exit 1
+}
+. "$(dirname "$0")/xvfb.sh"
+
+launcher=/usr/libexec/at-spi-bus-launcher
+for tool in Xvfb openbox orca xdotool dbus-daemon "$launcher"; do
+    command -v "$tool" >/dev/null 2>&1 || fail "$tool is missing; scripts/install-deps.sh installs it"
+done
+
+work=$(mktemp -d)
+started=""
+xserver=""
+
+# descendants PID: the processes below PID, however deep.
+descendants() {
+    for child in $(pgrep -P "$1" || true); do
+        descendants "$child"
+        echo "$child"
+    done
+}
+
+# end PID: ends PID and everything below it, deepest first; whatever has not
+# ended 3 s after the request (Orca may not) is killed.
+end() {
+    for p in $(descendants "$1") "$1"; do
+        kill "$p" 2>/dev/null || continue
+        tries=0
+        while kill -0 "$p" 2>/dev/null && [ "$tries" -lt 30 ]; do
+            tries=$((tries + 1))
+            sleep 0.1
+        done
+        kill -KILL "$p" 2>/dev/null || true
+    done
+    wait "$1" 2>/dev/null || true
+}
+
+# The accessibility bus starts the registry daemon itself, as no child of
+# ours; it carries the bus launcher's mark in its environment.
+mark="LVTRIV_SCREENREADER=$work"
+marked() {
+    grep -alsF "$mark" /proc/[0-9]*/environ | cut -d / -f 3
+}
+
+cleanup() {
+    for p in $started $(marked); do
+        end "$p"
+    done
+    [ -z "$xserver" ] || end "$xserver"
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM
+
+# Processes are ended last started first.
+remember() {
+    started="$1 $started"
+}
+
+start_xvfb "$work"
+openbox --sm-disable --config-file /dev/null >"$work/openbox.log" 2>&1 &
+remember $!
+
+export HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/home/.config"
+export XDG_DATA_HOME="$work/home/.local/share" XDG_CACHE_HOME="$work/home/.cache"
+mkdir -p -m 700 "$HOME" "$XDG_RUNTIME_DIR"
+# No dconf service: settings live in each process's memory.
+export GSETTINGS_BACKEND=memory LC_ALL=C.UTF-8
+
+dbus-daemon --session --nofork --print-address=3 3>"$work/bus" >"$work/dbus.log" 2>&1 &
+remember $!
+wait_for -s "$work/bus" "$!" "the session bus" "$work/dbus.log"
+DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work/bus")
+export DBUS_SESSION_BUS_ADDRESS
+env "$mark" "$launcher" --launch-immediately >"$work/a11y.log" 2>&1 &
+remember $!
+
+# Orca's own settings: the transcript written line by line, no key echo, no
+# braille display to look for.
+orcadir="$XDG_DATA_HOME/orca"
+mkdir -p "$orcadir"
+cat >"$orcadir/orca-customizations.py" <<'PY'
+import orca.debug
+import orca.settings
+orca.debug.debugFile.reconfigure(line_buffering=True)
+orca.debug.debugLevel = orca.debug.LEVEL_INFO
+orca.settings.enableKeyEcho = False
+orca.settings.enableEchoByCharacter = False
+orca.settings.enableEchoByWord = False
+orca.settings.enableBraille = False
+PY
+transcript="$work/orca.log"
+orca --debug-file="$transcript" >"$work/orca.out" 2>&1 &
+remember $!
+orca=$!
+
+# The transcript's utterances, one a line, without the rest of Orca's log
+# (Orca indents the further lines of an utterance that has line breaks).
+heard() {
+    [ -e "$transcript" ] || return 0
+    grep -a -A 20 "SPEECH OUTPUT: '" "$transcript" |
+        awk 'substr($0, 1, 18) ~ /^ +$/ { line = line " " substr($0, 19); next }
+             { if (line != "") print line; line = $0 } END { print line }' |
+        sed -n "s/^.*SPEECH OUTPUT: '\(.*\)'\( voice=[a-z]*\)\{0,1\}{.*$/\1/p"
+}
+
+# Where the last awaited utterance was: `said` looks past it only.
+seen=0
+
+# said TEXT [SECONDS [OTHER]]: waits up to SECONDS (30) for Orca to say a line
+# holding TEXT (or OTHER) after the last one awaited.
+said() {
+    tries=0
+    while :; do
+        line=$(heard | awk -v from="$seen" -v text="$1" -v other="${3:-$1}" \
+            'NR > from && (index($0, text) || index($0, other)) { print NR; exit }')
+        [ -z "$line" ] || break
+        tries=$((tries + 1))
+        [ "$tries" -le "${2:-30}0" ] || fail "Orca did not say \"$1\""
+        kill -0 "$orca" 2>/dev/null || fail "Orca ended"
+        sleep 0.1
+    done
+    seen=$line
+}
+
+# also TEXT: the utterance awaited last holds TEXT too.
+also() {
+    heard | sed -n "${seen}p" | grep -qF -- "$1" || fail "Orca did not say \"$1\" there: $(heard | sed -n "${seen}p")"
+}
+
+key() {
+    xdotool key --clearmodifiers "$@"
+}
+
+type_text() {
+    xdotool type --clearmodifiers --delay 5 -- "$1"
+}
+
+# answer QUESTION VERDICT: the boxes of QUESTION's first VERDICT line in the
+# players' answers, one a line.
+answer() {
+    awk -F ' *[|] *' -v row="$1 $2" '$1 == row { for (i = 3; i <= NF; i++) print $i; exit }' "$answers"
+}
+
+# Where a run started in the transcript, for the checks at its end.
+run_start=0
+
+# start_game: starts the program and waits for its main window.
+start_game() {
+    run_start=$seen
+    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$program" >"$work/game.log" 2>&1 &
+    game=$!
+    remember "$game"
+    said "Lumen Vesper Quiz v3.0 frame"
+    said "Help push button"
+}
+
+# end_game: the prize's QUIT ends the program.
+end_game() {
+    key space
+    gone
+}
+
+# gone: waits up to 30 s for the program to end.
+gone() {
+    tries=0
+    while kill -0 "$game" 2>/dev/null; do
+        tries=$((tries + 1))
+        [ "$tries" -le 300 ] || fail "the program did not end"
+        sleep 0.1
+    done
+    started=$(echo "$started" | sed "s/\b$game\b//")
+}
+
+# between FROM TO: the utterances after the FROM-th up to the TO-th.
+between() {
+    heard | sed -n "$(($1 + 1)),$2p"
+}
+
+# question N VERDICT: from the board's button N, fills question N's boxes
+# with the players' first answer of that verdict, presses DONE and closes the
+# verdict; the focus is back on button N, and after a right answer Orca says
+# the new score.
+question() {
+    [ "$1" = 1 ] || key Tab
+    said "Question $1 push button"
+    key space
+    said "Question $1 dialog"
+    opened=$seen
+    # Its window opens with the focus on DONE, as designed.
+    if [ "$1" = 13 ]; then
+        said "DONE push button"
+        key Tab
+    fi
+    answer "$1" "$2" >"$work/boxes"
+    [ -s "$work/boxes" ] || fail "no $2 answer to question $1 in $answers"
+    while IFS= read -r text <&4; do
+        said " text."
+        type_text "$text"
+        key Tab
+    done 4<"$work/boxes"
+    said "DONE push button"
+    key space
+    said "alert Message"
+    verdict=$seen
+    said "OK push button"
+    between "$verdict" "$((seen - 1))" | grep -q . || fail "question $1's verdict was not spoken"
+    prompt_once "$1" "$opened" "$verdict"
+    key Return
+    said "Question $1 push button"
+    if [ "$2" = right ]; then
+        score=$((score + 1))
+        said "Score: $score of 14"
+    fi
+}
+
+# prompt_once N FROM TO: question N's prompt was spoken with its window, at
+# FROM, and not again up to TO.
+prompt_once() {
+    prompt=$(between "$(($2 - 1))" "$2" | sed "s/^.*Question $1 dialog *//" | cut -c 1-40)
+    [ -n "$prompt" ] || fail "question $1's window was announced without its prompt"
+    times=$(between "$(($2 - 1))" "$3" | grep -cF -- "$prompt")
+    [ "$times" -eq 1 ] || fail "question $1's prompt was spoken $times times while its window was filled"
+}
+
+# heard_well: since the run started, no utterance came twice in a row and no
+# control was spoken by its kind alone, without its name.
+heard_well() {
+    between "$run_start" "$seen" | uniq -d >"$work/twice"
+    [ ! -s "$work/twice" ] || fail "said twice in a row: $(head -n 1 "$work/twice")"
+    if between "$run_start" "$seen" | grep -E '^(push button|text|filler|panel|frame|dialog|label|image|alert)[.]?$'; then
+        fail "a control was spoken without its name"
+    fi
+}
+
+# play RIGHT: from the main window's About button, plays all fourteen questions by keys, the first RIGHT right and
+# the rest wrong, and asks for the tally.
+play() {
+    key Tab
+    said "Play the game! push button"
+    key space
+    said "Danger, Dud Ozezodiz!  Danger!"
+    said "Keep your hands on the keyboard at all times."
+    said "OK push button"
+    key Return
+    said "The Quiz! frame"
+    score=0
+    for n in $(seq 1 14); do
+        if [ "$n" -le "$1" ]; then question "$n" right; else question "$n" wrong; fi
+    done
+    key Tab
+    said "Back to Main Screen push button"
+    key Tab
+    said "Click here when you have completed all the questions push button"
+    key space
+    said "questions right!"
+    said "OK push button"
+    key Return
+}
+
+# Orca is up once it has greeted.
+said "Screen reader on"
+
+# Fourteen right, with the help window and the About box first.
+start_game
+key space
+said "Make sure you follow these rules explcitily!"
+said "OK push button"
+key Return
+said "Lumen Vesper Quiz Help"
+said "OK push button"
+key space
+said "Help push button"
+key Tab
+said "About push button"
+key space
+said "About lvtriv dialog"
+also "Version 3.0.0"
+key Return
+said "About push button"
+play 14
+said "Lumen Vesper Lumen Comets game for the SFC dialog"
+for address in $(sed -n 's/^.*k\(First\|Second\)Address = "\(.*\)";$/\2/p' "$(dirname "$0")/../prizes/GrandPrize.h"); do
+    said "$address"
+done
+key Tab
+said "QUIT push button"
+heard_well
+end_game
+echo "fourteen right: the grand prize heard whole"
+
+# Twelve right: the browser prize, its page read by keys.
+start_game
+key Tab
+said "About push button"
+play 12
+# The caption is "Working..." while the page loads, then the page's title;
+# Orca names the window by the one it finds. Orca hears of the page when the
+# focus moves into it, once it has loaded. On a loaded machine the engine's
+# start holds the program for a while, and Orca's questions to it wait.
+said "Manga Summaries frame" 180 "Working... frame"
+timeout 90 xdotool search --sync --onlyvisible --name '^Lumen Vesper Manga Summaries$' >/dev/null ||
+    fail "the page did not load"
+key Tab
+said "Lumen Vesper Manga Summaries document web"
+said "Lumen Vesper Manga Summaries heading"
+said "A fan's guide to the comics"
+for volume in "Volume 1: The Star That Answered|a schoolgirl finds an owl" "Volume 2: Blue Tide|the second guardian" \
+    "Volume 3: Ember Shrine|a fire at the old shrine"; do
+    key Tab
+    said "${volume%%|*} link"
+    said "${volume#*|}"
+done
+key Tab
+said "Address: editable combo box"
+heard_well
+end "$game"
+gone
+echo "twelve right: the browser prize's page heard"
+
+# Ten right: the animation, its picture named.
+start_game
+key Tab
+said "About push button"
+play 10
+said "Animation Prize dialog"
+also "Slide show of a toy robot"
+said "QUIT push button"
+heard_well
+end_game
+echo "ten right: the animation heard"
