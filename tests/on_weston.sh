@@ -12,9 +12,7 @@ fail() {
 }
 . "$(dirname "$0")/xvfb.sh"
 
-for tool in Xvfb weston weston-debug; do
-    command -v "$tool" >/dev/null 2>&1 || fail "$tool is missing; scripts/install-deps.sh installs it"
-done
+require Xvfb weston weston-debug
 
 runtime=$(mktemp -d)
 xserver=""

@@ -29,9 +29,7 @@ fail() {
 . "$(dirname "$0")/xvfb.sh"
 
 launcher=/usr/libexec/at-spi-bus-launcher
-for tool in Xvfb openbox orca xdotool dbus-daemon "$launcher"; do
-    command -v "$tool" >/dev/null 2>&1 || fail "$tool is missing; scripts/install-deps.sh installs it"
-done
+require Xvfb openbox orca xdotool dbus-daemon "$launcher"
 
 work=$(mktemp -d)
 started=""

@@ -26,9 +26,7 @@ fail() {
 }
 . "$(dirname "$0")/xvfb.sh"
 
-for tool in Xvfb xdotool timeout weston weston-debug; do
-    command -v "$tool" >/dev/null 2>&1 || fail "$tool is missing; scripts/install-deps.sh installs it"
-done
+require Xvfb xdotool timeout weston weston-debug
 
 work=$(mktemp -d)
 xserver=""

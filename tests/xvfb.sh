@@ -1,6 +1,13 @@
 # Sourced by the test scripts that need an X server of their own; the script
 # defines fail MESSAGE, and its trap ends $xserver.
 
+# require TOOL...: fails unless every TOOL is installed.
+require() {
+    for tool in "$@"; do
+        command -v "$tool" >/dev/null 2>&1 || fail "$tool is missing; scripts/install-deps.sh installs it"
+    done
+}
+
 # wait_for TEST PATH PROCESS WHAT LOG: polls `test TEST PATH` for up to 30 s
 # while PROCESS runs; else shows LOG and fails, saying that WHAT did not start.
 wait_for() {
