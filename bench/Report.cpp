@@ -37,7 +37,8 @@ std::string commit(const fs::path &source)
     const std::string hash = firstLine(git + "rev-parse --short HEAD 2>/dev/null");
     if (hash.empty())
         return "unknown (no git checkout)";
-    const bool changed = !firstLine(git + "status --porcelain 2>/dev/null").empty();
+    // The results of an earlier run are no change to what is measured.
+    const bool changed = !firstLine(git + "status --porcelain -- . ':!bench/results.md' 2>/dev/null").empty();
     const bool onMain = std::system((git + "merge-base --is-ancestor HEAD main 2>/dev/null").c_str()) == 0;
     return hash + (changed ? " (tree with changes)" : "")
            + (onMain ? ", on main" : ", not on main (branch " + firstLine(git + "branch --show-current") + ")");
