@@ -28,6 +28,11 @@ ScoreWindow::ScoreWindow()
     window::placeAtCascadeStart(this);
 }
 
+QString ScoreWindow::spokenScore() const
+{
+    return "Score: " + scorelabel->text().trimmed() + " of 14";
+}
+
 double ScoreWindow::score() const
 {
     return score::read(scorelabel->text());
@@ -36,6 +41,6 @@ double ScoreWindow::score() const
 void ScoreWindow::setScoreText(const QString &text)
 {
     scorelabel->setText(text);
-    scorelabel->setAccessibleName("Score: " + text.trimmed() + " of 14");
+    scorelabel->setAccessibleName(spokenScore());
     scorelabel->repaint();
 }

@@ -12,6 +12,8 @@ public:
 
     // The score as every reader takes it from the label's text.
     double score() const;
+    // The score as a screen reader says it: "Score: 3 of 14".
+    QString spokenScore() const;
 
     // Writes the label's text and repaints it at once, so that the new score is
     // visible behind any message box that follows; a screen reader reads

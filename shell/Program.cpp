@@ -9,7 +9,6 @@
 
 #include <QEvent>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QPointer>
 #include <QWindow>
 
@@ -29,7 +28,7 @@ Program::Program(std::function<void()> end, std::unique_ptr<Registry> registry, 
         QuizBoard *board = quiz.peek();
         ScoreWindow *score = scorecard.peek();
         if (board)
-            board->showAttempted(score ? score->scorelabel->accessibleName() : QString());
+            board->showAttempted(score ? score->spokenScore() : QString());
     };
     for (int number = 1; number <= questions::kCount; ++number) {
         m_questions[number - 1] = std::make_unique<Window<QuestionWindow>>(
