@@ -71,6 +71,32 @@ protected:
     }
 };
 
+// A Wayland compositor activates only a window it has mapped, and the first
+// show maps a window only later: the activation (with the launcher's token, at
+// start) waits for the window's first expose.
+class FirstExposeActivation : public QObject
+{
+public:
+    explicit FirstExposeActivation(QWidget *window) : QObject(window), m_window(window)
+    {
+        window->windowHandle()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose && static_cast<QWindow *>(watched)->isExposed()) {
+            watched->removeEventFilter(this);
+            deleteLater();
+            m_window->activateWindow();
+        }
+        return false;
+    }
+
+private:
+    QWidget *m_window;
+};
+
 // Qt asks once for each class of an object's hierarchy, the most derived
 // first. Answering at QWidget's turn alone leaves every other object
 // untouched: the web engine's own objects are built without run-time type
@@ -95,7 +121,13 @@ void showModeless(QWidget *window)
 {
     window->show();
     window->raise();
-    window->activateWindow();
+    // Qt refuses, with a warning, to activate a window that takes no keyboard.
+    if (window->windowFlags() & Qt::WindowDoesNotAcceptFocus)
+        return;
+    if (window->windowHandle()->isExposed())
+        window->activateWindow();
+    else
+        new FirstExposeActivation(window);
 }
 
 void centre(QWidget *window)

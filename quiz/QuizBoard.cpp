@@ -55,6 +55,14 @@ QuizBoard::QuizBoard(const AttemptedFlags &attempted, Actions &actions) : m_atte
     window::centre(this);
 }
 
+QRect QuizBoard::placeOverPicture(QSize size) const
+{
+    const auto *picture = findChild<QWidget *>("Image1");
+    QRect place(QPoint(), size);
+    place.moveTopRight(QPoint(picture->mapTo(this, picture->rect().topRight()).x(), centralWidget()->y()));
+    return place;
+}
+
 void QuizBoard::showAttempted(const QString &score)
 {
     const QString attempted = score.isEmpty() ? QStringLiteral("Attempted") : "Attempted. " + score;

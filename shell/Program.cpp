@@ -47,64 +47,97 @@ Window<QuestionWindow> &Program::question(int number)
 void Program::startGame()
 {
     setScoreText("0");
-    scorecard.show();
+    if (!QGuiApplication::platformName().startsWith("wayland")) {
+        scorecard.show();
+        quiz.show();
+        return;
+    }
     quiz.show();
-    keepScoreAboveBoard();
+    rideOnBoard(scorecard.get(), quiz.peek());
 }
 
 namespace {
 
-// Makes `score` a window of `owner`'s (none: a window of its own). The tie is
-// read when a window is shown, so a visible score window is shown again.
-void tieScore(QWidget *score, QWindow *owner)
-{
-    const bool shown = score->isVisible();
-    score->hide();
-    score->windowHandle()->setTransientParent(owner);
-    if (shown)
-        score->show();
-}
-
-// Makes the score window a window of the board's while the board is up: it
-// unties the score window as the board hides or dies, so that it stays a
-// window of its own when the board goes.
-class ScoreTie : public QObject
+// On Wayland the score window rides on the quiz board while the board is up:
+// a popup of the board's, which the compositor places relative to the board
+// and never gives the keyboard. A program cannot place a window of its own
+// there: GNOME and KWin put the score window over the board's questions and
+// hand it the keyboard as it maps. As the board hides or dies, the score
+// window is a window of its own again, as visible as it was.
+class ScoreRide : public QObject
 {
 public:
-    ScoreTie(QWidget *board, QWidget *score) : QObject(board), m_score(score)
+    ScoreRide(QuizBoard *board, QWidget *score)
+        : QObject(board), m_board(board), m_score(score), m_ownFlags(score->windowFlags())
     {
-        tieScore(score, board->windowHandle());
+        setObjectName(kName);
+        // Qt makes a tool-tip window with a parent window an xdg_popup
+        // without a grab; the popup's title bar is the one thing lost.
+        score->setWindowFlags(Qt::ToolTip | Qt::WindowDoesNotAcceptFocus);
+        score->winId();
+        score->windowHandle()->setTransientParent(board->windowHandle());
         board->installEventFilter(this);
+        board->windowHandle()->installEventFilter(this);
+    }
+
+    // Shows the score on the board, once the board is on screen: a popup
+    // needs its parent mapped.
+    static constexpr const char *kName = "scoreRide";
+
+    void show()
+    {
+        if (!m_board->windowHandle()->isExposed() || !m_score || m_score->isVisible())
+            return;
+        m_score->move(m_board->mapToGlobal(place()));
+        m_score->show();
     }
 
 protected:
-    bool eventFilter(QObject *board, QEvent *event) override
+    // Where the score stands relative to the board, out of the way of its
+    // controls on a screen of 1024 by 768 too. KWin centres every new
+    // window, which leaves too little room beside the board: the score
+    // stands over its picture. GNOME fills the screen from its top-left
+    // corner and puts the board there beside the main window, where the
+    // picture lies on the screen's edge: the score stands right below the
+    // board (GNOME dismisses a popup that does not touch its parent).
+    QPoint place() const
     {
-        if (event->type() == QEvent::Hide) {
-            board->removeEventFilter(this);
-            if (m_score)
-                tieScore(m_score, nullptr);
+        if (qEnvironmentVariable("XDG_CURRENT_DESKTOP").split(':').contains("KDE"))
+            return m_board->placeOverPicture(m_score->size()).topLeft();
+        return {0, m_board->height()};
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose && watched == m_board->windowHandle())
+            show();
+        if (event->type() == QEvent::Hide && watched == m_board) {
+            m_board->removeEventFilter(this);
+            m_board->windowHandle()->removeEventFilter(this);
+            if (m_score) {
+                const bool shown = m_score->isVisible();
+                m_score->setWindowFlags(m_ownFlags);
+                m_score->setVisible(shown);
+            }
             deleteLater();
         }
         return false;
     }
 
 private:
+    QuizBoard *m_board;
     QPointer<QWidget> m_score;
+    Qt::WindowFlags m_ownFlags;
 };
 
 } // namespace
 
-// A Wayland client cannot place its windows, so the board may come up over
-// the score. There the score window belongs to the board while the board is
-// up, which keeps it above.
-void Program::keepScoreAboveBoard()
+void Program::rideOnBoard(QWidget *score, QuizBoard *board)
 {
-    if (!QGuiApplication::platformName().startsWith("wayland"))
-        return;
-    QuizBoard *board = quiz.peek();
-    if (scorecard.peek()->windowHandle()->transientParent() != board->windowHandle())
-        new ScoreTie(board, scorecard.peek());
+    auto *ride = static_cast<ScoreRide *>(board->findChild<QObject *>(ScoreRide::kName, Qt::FindDirectChildrenOnly));
+    if (!ride)
+        ride = new ScoreRide(board, score);
+    ride->show();
 }
 
 void Program::showHelp()

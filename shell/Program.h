@@ -76,7 +76,7 @@ private:
     double score() override;
     void setScoreText(const QString &text) override;
     void openPrize(tally::Prize prize);
-    void keepScoreAboveBoard();
+    void rideOnBoard(QWidget *score, QuizBoard *board);
 
     std::array<std::unique_ptr<Window<QuestionWindow>>, questions::kCount> m_questions;
 };

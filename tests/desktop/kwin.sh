@@ -1,0 +1,93 @@
+# KWin back end of the desktop tests: KWin 5.27 on a virtual 1024x768 output.
+# Sourced by the driver, which provides $work, fail, a private
+# XDG_RUNTIME_DIR and a private session bus. Keys go in through KWin's fake
+# input protocol; windows and screenshots come out over D-Bus.
+
+# shellcheck disable=SC2154 # $work comes from the driver
+kwin_dir=${desktop_dir:-$(dirname "$0")}
+
+kwin_call() {
+    gdbus call --session --dest org.kde.KWin "$@"
+}
+
+desktop_start() {
+    require cc wayland-scanner gdbus
+    # The installed binary carries a file capability that containers refuse
+    # to exec; a copy has none.
+    cp /usr/bin/kwin_wayland "$work/kwin_wayland"
+    kwin_protocol=/usr/share/plasma-wayland-protocols/fake-input.xml
+    wayland-scanner client-header "$kwin_protocol" "$work/fake-input-client-protocol.h"
+    wayland-scanner private-code "$kwin_protocol" "$work/fake-input-protocol.c"
+    cc -O2 -I"$work" -o "$work/kwin_keys" "$kwin_dir/kwin_keys.c" "$work/fake-input-protocol.c" -lwayland-client ||
+        fail "cannot build the key client"
+    # No Xwayland (off unless --xwayland); a config folder of its own keeps
+    # KWin from reading or writing the user's.
+    XDG_CONFIG_HOME=$work/kwin-config KWIN_WAYLAND_NO_PERMISSION_CHECKS=1 KWIN_SCREENSHOT_NO_PERMISSION_CHECKS=1 \
+        WAYLAND_DISPLAY='' DISPLAY='' "$work/kwin_wayland" --virtual --width 1024 --height 768 --socket lvtriv-kwin \
+        --no-lockscreen --no-global-shortcuts --no-kactivities >"$work/compositor.log" 2>&1 &
+    kwin_pid=$!
+    export WAYLAND_DISPLAY=lvtriv-kwin
+    # Ready when the key client finds fake input and scripting answers.
+    kwin_tries=0
+    until "$work/kwin_keys" 2>/dev/null && kwin_call --object-path /Scripting \
+        --method org.freedesktop.DBus.Peer.Ping >/dev/null 2>&1; do
+        kill -0 "$kwin_pid" 2>/dev/null || fail "KWin ended: see $work/compositor.log"
+        kwin_tries=$((kwin_tries + 1))
+        [ "$kwin_tries" -lt 150 ] || fail "KWin did not start within 30 s"
+        sleep 0.2
+    done
+    kwin_calls=0
+}
+
+desktop_keys() {
+    "$work/kwin_keys" "$@" || fail "cannot send keys $*"
+}
+
+# Runs a script in KWin that prints, between two markers, one line per
+# window or popup, top of the stack first; KWin writes script output
+# to its log as "js: " lines.
+desktop_windows() {
+    kwin_calls=$((kwin_calls + 1))
+    kwin_marker="lvtriv-windows-$kwin_calls"
+    cat >"$work/windows.js" <<JS
+var lines = workspace.clientList().filter(function (w) {
+    return (w.normalWindow || w.dialog || w.popupWindow) && !w.minimized;
+}).sort(function (a, b) { return b.stackingOrder - a.stackingOrder; }).map(function (w) {
+    var g = w.frameGeometry;
+    return [w.caption || "(popup)", g.x, g.y, g.width, g.height, w.active ? 1 : 0, w.pid].join("\t");
+});
+print(["$kwin_marker begin"].concat(lines, ["$kwin_marker end"]).join("\n"));
+JS
+    kwin_id=$(kwin_call --object-path /Scripting --method org.kde.kwin.Scripting.loadScript "$work/windows.js" "$kwin_marker" |
+        tr -dc 0-9-)
+    case $kwin_id in '' | -*) fail "KWin did not load the window script" ;; esac
+    kwin_call --object-path "/$kwin_id" --method org.kde.kwin.Script.run >/dev/null
+    kwin_tries=0
+    until grep -q "^$kwin_marker end" "$work/compositor.log"; do
+        kwin_tries=$((kwin_tries + 1))
+        [ "$kwin_tries" -lt 100 ] || fail "the window script printed nothing"
+        sleep 0.02
+    done
+    kwin_call --object-path /Scripting --method org.kde.kwin.Scripting.unloadScript "$kwin_marker" >/dev/null
+    sed -n "/^js: $kwin_marker begin\$/,/^$kwin_marker end\$/p" "$work/compositor.log" | sed '1d;$d'
+}
+
+desktop_screenshot() {
+    # KWin's older screenshot interface saves a PNG and answers its name.
+    kwin_shot=$(kwin_call --object-path /Screenshot --method org.kde.kwin.Screenshot.screenshotFullscreen false |
+        sed -n "s/^('\(.*\)',)\$/\1/p")
+    [ -f "$kwin_shot" ] || fail "KWin took no screenshot"
+    mv "$kwin_shot" "$1"
+}
+
+desktop_stop() {
+    [ -z "${kwin_pid:-}" ] || { kill "$kwin_pid" 2>/dev/null && wait "$kwin_pid" 2>/dev/null; } || true
+    kwin_pid=""
+}
+
+# desktop_launch PROGRAM LOG: starts PROGRAM as Plasma would, its output into
+# LOG; sets game.
+desktop_launch() {
+    XDG_CURRENT_DESKTOP=KDE "$1" >"$2" 2>&1 &
+    game=$!
+}

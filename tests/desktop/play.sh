@@ -1,0 +1,227 @@
+#!/bin/sh
+# Plays the game by keys on a Wayland desktop of its own, as a player there
+# does: GNOME Shell or KWin (tests/desktop/gnome.sh, kwin.sh), every key sent
+# through the compositor's own input, every check read from the compositor's
+# own window list. Three games in a row, fourteen right (the grand prize), ten
+# (the animation) and none. Fails on: the keyboard off the board after Play or
+# after a verdict, a board control covered by the score, a message box away
+# from or under the window it was raised from, a Qt warning.
+# Usage: play.sh gnome|kwin LVTRIV ANSWERS
+set -eu
+desktop=$1
+program=$2
+answers=$3
+desktop_dir=$(dirname "$0")
+
+fail() {
+    echo "$desktop: $*" >&2
+    if [ -s "${work:-/nonexistent}/windows" ]; then
+        echo "--- windows, top first (caption, x, y, width, height, keyboard):" >&2
+        cat "$work/windows" >&2
+    fi
+    [ ! -s "${work:-/nonexistent}/game.log" ] || { echo "--- the game's output:" >&2 && tail -n 20 "$work/game.log" >&2; }
+    [ -z "${work:-}" ] || desktop_screenshot "${TMPDIR:-/tmp}/lvtriv-$desktop-failed.png" 2>/dev/null || true
+    exit 1
+}
+. "$desktop_dir/../xvfb.sh"
+. "$desktop_dir/$desktop.sh"
+require dbus-daemon gdbus
+
+work=$(mktemp -d)
+export work HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/home/.config"
+export XDG_DATA_HOME="$work/home/.local/share" XDG_CACHE_HOME="$work/home/.cache" LC_ALL=C.UTF-8
+mkdir -p -m 700 "$HOME" "$XDG_RUNTIME_DIR"
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+game=""
+bus=""
+cleanup() {
+    [ -z "$game" ] || kill "$game" 2>/dev/null || true
+    desktop_stop
+    [ -z "$bus" ] || kill "$bus" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM
+
+dbus-daemon --session --nofork --print-address=3 3>"$work/bus" >"$work/dbus.log" 2>&1 &
+bus=$!
+wait_for -s "$work/bus" "$bus" "the session bus" "$work/dbus.log"
+DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work/bus")
+export DBUS_SESSION_BUS_ADDRESS
+desktop_start
+
+# await WHAT TEST...: waits up to 30 s for the command TEST to hold on the
+# window list, else fails: WHAT did not happen.
+await() {
+    what=$1
+    shift
+    tries=0
+    until desktop_windows >"$work/windows" && "$@"; do
+        tries=$((tries + 1))
+        [ "$tries" -le 150 ] || fail "$what"
+        sleep 0.2
+    done
+}
+
+# keyboard_on CAPTION: the window captioned CAPTION holds the keyboard. KWin
+# shows a run of blanks in a caption as one, so captions are compared so.
+keyboard_on() {
+    awk -F '\t' -v caption="$1" '{ gsub(/ +/, " ", $1); gsub(/ +/, " ", caption) }
+        $6 == 1 { held = $1 == caption } END { exit !held }' "$work/windows"
+}
+
+# row CAPTION: CAPTION's line of the window list.
+row() {
+    awk -F '\t' -v caption="$1" '{ shown = $1; gsub(/ +/, " ", shown); gsub(/ +/, " ", caption) }
+        shown == caption { print; exit }' "$work/windows"
+}
+
+# over BOX OWNER: BOX is the topmost window and overlaps OWNER.
+over() {
+    [ "$(head -n 1 "$work/windows")" = "$(row "$1")" ] || return 1
+    printf '%s\n%s\n' "$(row "$1")" "$(row "$2")" | awk -F '\t' '
+        NR == 1 { x = $2; y = $3; r = $2 + $4; b = $3 + $5 }
+        NR == 2 { exit !(x < $2 + $4 && $2 < r && y < $3 + $5 && $3 < b) }'
+}
+
+# The board's controls in its client area, in twips (15 to a pixel): the two
+# columns of question buttons, the tally button, Back, and the File menu
+# above the client area. The client area is 9060 by 6000 at the bottom of the
+# board's frame, between equal borders.
+board_controls="4200 600 1695 4935
+6480 600 1695 4935
+360 3480 2175 855
+360 4680 2175 735
+0 -300 900 300"
+
+# uncovered: the score window (the board's popup has no caption) is above
+# the board, on the screen, and over none of the board's controls.
+uncovered() {
+    score=$(row "Score Window")
+    [ -n "$score" ] || score=$(row "(popup)")
+    [ -n "$score" ] || return 1
+    board=$(row "The Quiz!")
+    awk -F '\t' '$1 == "Score Window" || $1 == "(popup)" { exit } $1 == "The Quiz!" { exit 1 }' "$work/windows" ||
+        fail "the score window is under the board"
+    { echo "$score"; echo "$board"; echo "$board_controls"; } | awk -F '\t' '
+        NR == 1 { x = $2; y = $3; r = $2 + $4; b = $3 + $5
+                  if (x < 0 || y < 0 || r > 1024 || b > 768) { print "the score window is off the screen"; exit 1 } }
+        NR == 2 { border = ($4 - 604) / 2; left = $2 + border; top = $3 + $5 - border - 400; FS = " " }
+        NR > 2 { cx = left + $1 / 15; cy = top + $2 / 15; cr = cx + $3 / 15; cb = cy + $4 / 15
+                 if (x < cr && cx < r && y < cb && cy < b) { print "the score window covers the board at " cx "," cy; exit 1 } }' \
+        >"$work/covered" || fail "$(cat "$work/covered")"
+}
+
+# Linux key codes of the keys the games press and the characters they type
+# (letters of either case, digits, space and . , / ;).
+key() {
+    case $1 in
+    Tab) desktop_keys 15 ;;
+    space) desktop_keys 57 ;;
+    Return) desktop_keys 28 ;;
+    esac
+}
+type_text() {
+    codes=$(printf '%s' "$1" | tr 'A-Z' 'a-z' | od -An -tu1 -v | tr -s ' ' '\n' | awk '
+        BEGIN { split("q w e r t y u i o p", top, " "); split("a s d f g h j k l", home, " ")
+                split("z x c v b n m", bottom, " ")
+                for (i in top) code[top[i]] = 15 + i; for (i in home) code[home[i]] = 29 + i
+                for (i in bottom) code[bottom[i]] = 43 + i
+                for (i = 1; i <= 9; i++) code[i] = i + 1; code[0] = 11
+                code[" "] = 57; code["."] = 52; code[","] = 51; code["/"] = 53; code[";"] = 39 }
+        NF { c = sprintf("%c", $1); if (!(c in code)) { print "no key for " c > "/dev/stderr"; exit 1 }; printf "%d ", code[c] }')
+    # shellcheck disable=SC2086 # one code a word
+    desktop_keys $codes
+}
+
+# answer QUESTION VERDICT: the boxes of QUESTION's first VERDICT line in the
+# players' answers, one a line.
+answer() {
+    awk -F ' *[|] *' -v row="$1 $2" '$1 == row { for (i = 3; i <= NF; i++) print $i; exit }' "$answers"
+}
+
+# question N VERDICT: from the board, with the keyboard on button N - 1 (none
+# for 1), opens question N, fills its boxes with the players' first answer of
+# that verdict (leaves them empty for a wrong one), presses DONE, closes the
+# verdict, and awaits the keyboard back on the board.
+question() {
+    [ "$1" = 1 ] || key Tab
+    key space
+    await "question $1 did not open with the keyboard" keyboard_on "Question $1"
+    answer "$1" "$2" >"$work/boxes"
+    [ -s "$work/boxes" ] || fail "no $2 answer to question $1 in $answers"
+    if [ "$1" = 13 ]; then
+        # It opens on DONE, as designed.
+        [ "$2" = wrong ] || key Tab
+    fi
+    if [ "$1" != 13 ] || [ "$2" = right ]; then
+        while IFS= read -r text <&4; do
+            [ "$2" = wrong ] || type_text "$text"
+            key Tab
+        done 4<"$work/boxes"
+    fi
+    key space
+    await "question $1's verdict did not come up with the keyboard" keyboard_on Message
+    await "question $1's verdict is not on top over its window" over Message "Question $1"
+    key Return
+    await "the keyboard is not back on the board after question $1's verdict" keyboard_on "The Quiz!"
+}
+
+# play RIGHT: starts the game as a launcher does, plays all fourteen questions
+# by keys, the first RIGHT right and the rest wrong, and asks for the tally.
+play() {
+    desktop_launch "$program" "$work/game.log"
+    await "the main window did not come up with the keyboard" keyboard_on "Lumen Vesper Quiz v3.0"
+    key Tab
+    key Tab
+    key space
+    await "Play's warning did not come up" keyboard_on "Danger, Dud Ozezodiz!  Danger!"
+    await "Play's warning is not on top over the main window" over "Danger, Dud Ozezodiz!  Danger!" "Lumen Vesper Quiz v3.0"
+    key Return
+    await "the keyboard is not on the board after Play" keyboard_on "The Quiz!"
+    await "the score window did not come up" uncovered
+    for n in $(seq 1 14); do
+        if [ "$n" -le "$1" ]; then question "$n" right; else question "$n" wrong; fi
+    done
+    key Tab
+    key Tab
+    key space
+}
+
+# ends WHAT: the game ends, with nothing on its output.
+ends() {
+    tries=0
+    while kill -0 "$game" 2>/dev/null; do
+        tries=$((tries + 1))
+        [ "$tries" -le 150 ] || fail "the game did not end at $1"
+        sleep 0.2
+    done
+    game=""
+    [ ! -s "$work/game.log" ] || fail "the game printed something"
+}
+
+play 14
+await "the award did not come up" keyboard_on "Way to go!"
+key Return
+await "the grand prize did not come up" keyboard_on "Lumen Vesper Lumen Comets game for the SFC"
+key Tab
+key space
+ends "the grand prize's QUIT"
+echo "$desktop: fourteen right, the grand prize"
+
+play 10
+await "the award did not come up" keyboard_on "Way to go!"
+key Return
+await "the animation did not come up" keyboard_on "Animation Prize"
+key space
+ends "the animation's QUIT"
+echo "$desktop: ten right, the animation"
+
+play 0
+await "the tally's answer did not come up" keyboard_on Sorry
+key Return
+await "the keyboard is not back on the board after the tally" keyboard_on "The Quiz!"
+kill "$game"
+game=""
+[ ! -s "$work/game.log" ] || fail "the game printed something"
+echo "$desktop: none right"
