@@ -55,12 +55,9 @@ QuizBoard::QuizBoard(const AttemptedFlags &attempted, Actions &actions) : m_atte
     window::centre(this);
 }
 
-QRect QuizBoard::placeOverPicture(QSize size) const
+QRect QuizBoard::placeBeside(QSize size) const
 {
-    const auto *picture = findChild<QWidget *>("Image1");
-    QRect place(QPoint(), size);
-    place.moveTopRight(QPoint(picture->mapTo(this, picture->rect().topRight()).x(), centralWidget()->y()));
-    return place;
+    return {QPoint(-size.width(), centralWidget()->y()), size};
 }
 
 void QuizBoard::showAttempted(const QString &score)

@@ -34,10 +34,11 @@ public:
     void backbutton_Click();
     void file_back_Click();
 
-    // Where a window `size` big may stand on the board, in the board's
-    // coordinates: over the picture, right edge on the picture's, top on the
-    // menu bar's bottom, clear of every control.
-    QRect placeOverPicture(QSize size) const;
+    // Where a window `size` big stands beside the board's left edge, in the
+    // board's coordinates: level with the top of the client area, so that
+    // slid onto the board by as much as its width it covers only the
+    // picture, clear of the menu bar and of every control.
+    QRect placeBeside(QSize size) const;
 
     // Tells a screen reader which questions were attempted and, on those, the
     // score as `score` says it: after each verdict the focus comes back to

@@ -94,16 +94,18 @@ public:
 
 protected:
     // Where the score stands relative to the board, out of the way of its
-    // controls on a screen of 1024 by 768 too. KWin centres every new
-    // window, which leaves too little room beside the board: the score
-    // stands over its picture. GNOME fills the screen from its top-left
-    // corner and puts the board there beside the main window, where the
-    // picture lies on the screen's edge: the score stands right below the
-    // board (GNOME dismisses a popup that does not touch its parent).
+    // controls on a screen of 1024 by 768 too, and within the rules of the
+    // desktop. KWin centres every new window: the score stands left of the
+    // board, slid onto the board's picture where the screen is too narrow,
+    // and clear of the question windows and boxes that KWin centres too
+    // where the screen is wide enough (a popup stays above every window
+    // there). GNOME fills the screen from its top-left corner, so the board
+    // may stand on the screen's left edge: the score stands right below it
+    // (GNOME dismisses a popup that does not touch its parent).
     QPoint place() const
     {
         if (qEnvironmentVariable("XDG_CURRENT_DESKTOP").split(':').contains("KDE"))
-            return m_board->placeOverPicture(m_score->size()).topLeft();
+            return m_board->placeBeside(m_score->size()).topLeft();
         return {0, m_board->height()};
     }
 

@@ -76,12 +76,15 @@ row() {
         shown == caption { print; exit }' "$work/windows"
 }
 
-# over BOX OWNER: BOX is the topmost window and overlaps OWNER.
+# over BOX OWNER: BOX is above OWNER and overlaps it.
 over() {
-    [ "$(head -n 1 "$work/windows")" = "$(row "$1")" ] || return 1
-    printf '%s\n%s\n' "$(row "$1")" "$(row "$2")" | awk -F '\t' '
+    box=$(row "$1")
+    owner=$(row "$2")
+    [ -n "$box" ] && [ -n "$owner" ] || return 1
+    printf '%s\n%s\n' "$box" "$owner" | awk -F '\t' '
         NR == 1 { x = $2; y = $3; r = $2 + $4; b = $3 + $5 }
-        NR == 2 { exit !(x < $2 + $4 && $2 < r && y < $3 + $5 && $3 < b) }'
+        NR == 2 { exit !(x < $2 + $4 && $2 < r && y < $3 + $5 && $3 < b) }' &&
+        awk -v box="$box" -v owner="$owner" '$0 == box { exit 0 } $0 == owner { exit 1 }' "$work/windows"
 }
 
 # The board's controls in its client area, in twips (15 to a pixel): the two
