@@ -1,5 +1,7 @@
 #include "platform/MessageBox.h"
 
+#include "platform/ModalPlacement.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -25,6 +27,7 @@ void MessageBox::show(const QString &prompt, const QString &title, QWidget *owne
     box.button(QMessageBox::Ok)->setIcon(QIcon()); // some styles put a tick on it
 
     box.setWindowModality(Qt::ApplicationModal);
+    modal::placeOverOwner(&box);
     box.exec();
 }
 
