@@ -28,12 +28,6 @@ public:
 
     QuizBoard(const AttemptedFlags &attempted, Actions &actions);
 
-    // Question button `question` (1 to questions::kCount).
-    void q_Click(int question);
-    void donebutton_Click();
-    void backbutton_Click();
-    void file_back_Click();
-
     // Tells a screen reader which questions were attempted and, on those, the
     // score as `score` says it: after each verdict the focus comes back to
     // one of them, and Orca speaks what the focused button says. The
@@ -41,6 +35,12 @@ public:
     void showAttempted(const QString &score = {});
 
 private:
+    // Question button `question` (1 to questions::kCount).
+    void q_Click(int question);
+    void donebutton_Click();
+    void backbutton_Click();
+    void file_back_Click();
+
     const AttemptedFlags &m_attempted;
     Actions &m_actions;
     std::array<PushButton *, questions::kCount> m_questionButtons;

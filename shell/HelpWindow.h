@@ -9,5 +9,6 @@ class HelpWindow : public QWidget
 public:
     HelpWindow();
 
+private:
     void okbutton_Click();
 };

@@ -213,8 +213,8 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(game.endCount, 0);
 
-        game->quiz.peek()->file_back_Click(); // hidden windows still exist, none is visible
-        QCOMPARE(game.endCount, 0);           // not before the command has finished
+        child<QAction>(game->quiz.peek(), "file_back")->trigger(); // hidden windows still exist, none is visible
+        QCOMPARE(game.endCount, 0); // not before the command has finished
         QCoreApplication::processEvents();
         QCOMPARE(game.endCount, 1);
     }
@@ -448,17 +448,19 @@ private slots:
         AnimationPrize *animation = game->animation.show();
         auto *picture = child<QLabel>(animation, "Picture1");
         QList<QImage> shown;
-        for (int tick = 0; tick < 5; ++tick) {
-            animation->Timer1_Timer();
+        QList<QSize> unfitted; // the box's size where it does not fit its picture
+        letTimerRun(animation, "Timer1", 5, [&] {
             shown.append(picture->pixmap().toImage());
             const int border = 2 * picture->frameWidth();
-            QCOMPARE(picture->size(), picture->pixmap().deviceIndependentSize().toSize() + QSize(border, border));
-        }
+            if (picture->size() != picture->pixmap().deviceIndependentSize().toSize() + QSize(border, border))
+                unfitted.append(picture->size());
+        });
+        QCOMPARE(unfitted, QList<QSize>{});
         QVERIFY(shown[0] != shown[1] && shown[1] != shown[2] && shown[2] != shown[3]);
         QCOMPARE(shown[4], shown[0]); // four frames, then round again
 
         pressCloseBox(animation); // the counter belongs to the window object: a new window goes on
-        game->animation.show()->Timer1_Timer();
+        letTimerRun(game->animation.show(), "Timer1", 1);
         QCOMPARE(child<QLabel>(game->animation.peek(), "Picture1")->pixmap().toImage(), shown[1]);
     }
 };
