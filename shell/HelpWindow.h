@@ -10,5 +10,8 @@ public:
     HelpWindow();
 
 private:
+    // The greeting, run by Window once this window is recorded.
+    template <class> friend class Window;
+    void Form_Load();
     void okbutton_Click();
 };

@@ -172,8 +172,19 @@ private slots:
         QCOMPARE(game.boxes.take(), Boxes{});
 
         pressCloseBox(help); // the close box destroys it: the next one greets again
+        // Asked for while its greeting is up, the help window is the one being made, not yet shown.
+        QStringList duringBox;
+        bool asked = false;
+        game.boxes.whileShown = [&](const ShownBox &) {
+            if (std::exchange(asked, true))
+                return;
+            duringBox.append(game->help.get()->isVisible() ? "shown" : "not shown");
+            duringBox.append(QString::number(windows(Shown::Any).count("help")) + " help window(s)");
+        };
         click(game->main.peek(), "helpbutton");
         QCOMPARE(game.boxes.take(), Boxes{kReminder});
+        QCOMPARE(duringBox, (QStringList{"not shown", "1 help window(s)"}));
+        QVERIFY(game->help.peek()->isVisible());
     }
 
     void windowsHideOrDieAsTheyShould()
@@ -213,8 +224,9 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(game.endCount, 0);
 
-        child<QAction>(game->quiz.peek(), "file_back")->trigger(); // hidden windows still exist, none is visible
-        QCOMPARE(game.endCount, 0); // not before the command has finished
+        // Hidden windows still exist, none is visible: the end comes once the command has finished.
+        child<QAction>(game->quiz.peek(), "file_back")->trigger();
+        QCOMPARE(game.endCount, 0);
         QCoreApplication::processEvents();
         QCOMPARE(game.endCount, 1);
     }
