@@ -1,8 +1,10 @@
+#include "FakeHtmlView.h"
 #include "TestMain.h"
 #include "TestSupport.h"
 
 #include "platform/MessageBox.h"
 #include "prizes/AnimationPrize.h"
+#include "prizes/BrowserWindow.h"
 #include "prizes/GrandPrize.h"
 #include "quiz/QuestionBank.h"
 #include "quiz/QuestionWindow.h"
@@ -14,6 +16,7 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QComboBox>
 #include <QIcon>
 #include <QImageReader>
 #include <QLabel>
@@ -347,6 +350,68 @@ private slots:
         QCOMPARE(spoken(child<QWidget>(game->quiz.peek(), "q1"), QAccessible::Description),
                  QString("Attempted. Score: 0 of 14"));
         QCOMPARE(spoken(child<QWidget>(game->quiz.peek(), "q2"), QAccessible::Description), QString());
+    }
+
+    // Dictation and voice control write into a box through its editable text,
+    // as an assistive technology sets a text's contents, then inserts and
+    // deletes at the caret; magnifiers and review follow its characters.
+    void everyTextBoxTakesTextFromAssistiveTechnology_data()
+    {
+        QTest::addColumn<int>("question");
+        for (int number = 1; number <= questions::kCount; ++number)
+            QTest::addRow("Form%d", number) << number;
+        QTest::addRow("cometsgame") << 0;
+        QTest::addRow("frmBrowser") << -1;
+    }
+
+    void everyTextBoxTakesTextFromAssistiveTechnology()
+    {
+        QFETCH(int, question);
+        TestProgram game;
+        game.play();
+        FakeHtmlView *view = question < 0 ? new FakeHtmlView : nullptr;
+        QWidget *window = question > 0    ? game.open(question)
+                          : question == 0 ? static_cast<QWidget *>(game->cometsgame.show())
+                                          : BrowserWindow::open(view, kMangaSummariesAddress);
+        const auto closeBrowser = qScopeGuard([&] {
+            if (view)
+                delete window;
+        });
+        // Each box with the text a player would dictate into it.
+        QList<std::pair<QLineEdit *, QString>> boxes;
+        if (question > 0) {
+            for (const questions::AnswerBox &box : questions::question(question).boxes)
+                boxes.append({child<QLineEdit>(window, box.name), rightAnswers(question).at(boxes.size())});
+        } else {
+            for (QLineEdit *box : window->findChildren<QLineEdit *>())
+                boxes.append({box, "qrc:/manga/volume-1.html"});
+        }
+        QVERIFY(!boxes.isEmpty());
+        for (auto [box, answer] : boxes) {
+            QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(box);
+            QAccessibleEditableTextInterface *editable = accessible->editableTextInterface();
+            QAccessibleTextInterface *text = accessible->textInterface();
+            QVERIFY2(editable && text, qPrintable(box->objectName()));
+            editable->replaceText(0, text->characterCount(), "x");
+            editable->insertText(0, answer);
+            editable->deleteText(int(answer.size()), int(answer.size()) + 1);
+            QCOMPARE(box->text(), answer);
+
+            text->setCursorPosition(0);
+            const QRect character = text->characterRect(0);
+            QVERIFY2(!character.isEmpty() && QRect(box->mapToGlobal(QPoint()), box->size()).contains(character),
+                     qPrintable(box->objectName()));
+            int start = -1, end = -1;
+            text->attributes(int(answer.size()) - 1, &start, &end);
+            QCOMPARE(QPoint(start, end), QPoint(0, int(answer.size())));
+        }
+        if (question > 0) {
+            click(window, "donebutton");
+            QCOMPARE(game.boxes.take(), (Boxes{{"Message", questions::question(question).rightMessage}}));
+        } else if (question < 0) {
+            QTest::keyClick(boxes[0].first, Qt::Key_Return);
+            QCOMPARE(view->calls.last(), QString("Navigate qrc:/manga/volume-1.html"));
+        }
     }
 
     // On Wayland, each way the board comes up, several times over: Weston places at random.
