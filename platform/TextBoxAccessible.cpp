@@ -84,7 +84,7 @@ public:
         layout.endLayout();
         const QRect caret = box()->inputMethodQuery(Qt::ImCursorRectangle).toRect();
         const qreal origin = caret.left() + caret.width() / 2 - line.cursorToX(box()->cursorPosition());
-        const auto [left, right] = std::minmax(line.cursorToX(offset), line.cursorToX(offset + 1));
+        const auto [left, right] = std::minmax({line.cursorToX(offset), line.cursorToX(offset + 1)});
         const QRect character(qRound(origin + left), caret.top(), std::max(1, qRound(right - left)),
                               box()->fontMetrics().height());
         return character.translated(box()->mapToGlobal(QPoint()));

@@ -399,7 +399,8 @@ private slots:
 
             text->setCursorPosition(0);
             const QRect character = text->characterRect(0);
-            QVERIFY2(!character.isEmpty() && QRect(box->mapToGlobal(QPoint()), box->size()).contains(character),
+            QVERIFY2(QRect(box->mapToGlobal(QPoint()), box->size()).contains(character)
+                         && qAbs(character.width() - box->fontMetrics().horizontalAdvance(answer.front())) <= 1,
                      qPrintable(box->objectName()));
             int start = -1, end = -1;
             text->attributes(int(answer.size()) - 1, &start, &end);
