@@ -9,6 +9,7 @@
 #include "shell/Program.h"
 
 #include <QApplication>
+#include <QPushButton>
 
 int main(int argc, char *argv[])
 {
@@ -19,6 +20,6 @@ int main(int argc, char *argv[])
     Program program([] { QCoreApplication::exit(0); });
     program.main.show();
     program.scorecard.get()->setScoreText(" 10");
-    program.quiz.get()->donebutton_Click();
+    program.quiz.get()->findChild<QPushButton *>("donebutton")->click();
     return app.exec();
 }

@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QPushButton>
 #include <QTimer>
 #include <QWidget>
 
@@ -38,7 +39,7 @@ double awardToTitleMs(Program &program, int boxMs)
     });
 
     QList<QWidget *> before = QApplication::topLevelWidgets();
-    program.quiz.get()->donebutton_Click();
+    program.quiz.get()->findChild<QPushButton *>("donebutton")->click();
     QWidget *browser = nullptr;
     for (QWidget *window : QApplication::topLevelWidgets()) {
         if (window->objectName() == "frmBrowser" && !before.contains(window))

@@ -2,20 +2,29 @@
 
 #include <QAccessibleWidget>
 #include <QLineEdit>
+#include <QTextLayout>
+
+#include <algorithm>
 
 namespace {
 
 // A single-line text box as Qt's own interface shows it, but for the one run
-// of attributes, over the whole text.
-class TextBoxAccessible : public QAccessibleWidget, public QAccessibleTextInterface
+// of attributes, over the whole text, and character rectangles where the box
+// draws them. Qt 6.4 does not export its own, so it cannot be derived from.
+class TextBoxAccessible : public QAccessibleWidget,
+                          public QAccessibleTextInterface,
+                          public QAccessibleEditableTextInterface
 {
 public:
     explicit TextBoxAccessible(QLineEdit *box) : QAccessibleWidget(box, QAccessible::EditableText) {}
 
     void *interface_cast(QAccessible::InterfaceType type) override
     {
-        return type == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface *>(this)
-                                                  : QAccessibleWidget::interface_cast(type);
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        if (type == QAccessible::EditableTextInterface)
+            return static_cast<QAccessibleEditableTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
     }
     QAccessible::State state() const override
     {
@@ -28,6 +37,13 @@ public:
     QString text(QAccessible::Text kind) const override
     {
         return kind == QAccessible::Value ? box()->text() : QAccessibleWidget::text(kind);
+    }
+    void setText(QAccessible::Text kind, const QString &text) override
+    {
+        if (kind == QAccessible::Value)
+            replaceText(0, characterCount(), text);
+        else
+            QAccessibleWidget::setText(kind, text);
     }
 
     QString attributes(int, int *startOffset, int *endOffset) const override
@@ -55,12 +71,46 @@ public:
     {
         box()->setSelection(startOffset, endOffset - startOffset);
     }
-    QRect characterRect(int) const override { return {}; }
+    // The box tells where its caret is, scrolled and inside its frame; the
+    // other characters lie where the box's font puts them from there.
+    QRect characterRect(int offset) const override
+    {
+        const QString text = box()->text();
+        if (offset < 0 || offset >= text.size())
+            return {};
+        QTextLayout layout(text, box()->font());
+        layout.beginLayout();
+        const QTextLine line = layout.createLine();
+        layout.endLayout();
+        const QRect caret = box()->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+        const qreal origin = caret.left() + caret.width() / 2 - line.cursorToX(box()->cursorPosition());
+        const auto [left, right] = std::minmax({line.cursorToX(offset), line.cursorToX(offset + 1)});
+        const QRect character(qRound(origin + left), caret.top(), std::max(1, qRound(right - left)),
+                              box()->fontMetrics().height());
+        return character.translated(box()->mapToGlobal(QPoint()));
+    }
     int offsetAtPoint(const QPoint &point) const override
     {
         return box()->cursorPositionAt(box()->mapFromGlobal(point));
     }
-    void scrollToSubstring(int startIndex, int) override { box()->setCursorPosition(startIndex); }
+    void scrollToSubstring(int startIndex, int endIndex) override
+    {
+        box()->setCursorPosition(endIndex);
+        box()->setCursorPosition(startIndex);
+    }
+
+    // Edits come as typed text does, through the box: a read-only box takes
+    // none, and its maximum length holds.
+    void deleteText(int startOffset, int endOffset) override { replaceText(startOffset, endOffset, {}); }
+    void insertText(int offset, const QString &text) override { replaceText(offset, offset, text); }
+    void replaceText(int startOffset, int endOffset, const QString &text) override
+    {
+        if (box()->isReadOnly())
+            return;
+        const int start = std::clamp(startOffset, 0, characterCount());
+        box()->setSelection(start, std::clamp(endOffset, start, characterCount()) - start);
+        box()->insert(text);
+    }
 
 private:
     QLineEdit *box() const { return static_cast<QLineEdit *>(widget()); }

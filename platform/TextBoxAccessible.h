@@ -3,7 +3,8 @@
 namespace textbox {
 
 // Gives every single-line text box an accessible text that a screen reader
-// reads whole. Qt 6.4's own says that no character has text attributes by an
+// reads whole, and that dictation, voice control and magnifiers can edit and
+// follow. Qt 6.4's own says that no character has text attributes by an
 // empty run at each offset, and Orca ends the text it speaks at the last run's
 // end: the last character of a box (the "p" of an address's ".zip") was never
 // heard.

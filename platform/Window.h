@@ -42,6 +42,10 @@ void destroyOnCloseBox(QWidget *window, std::function<void()> forget);
 // One named window of the program: it exists at most once, is made on first
 // use (its constructor is its load step), can be hidden and shown again with
 // its contents, and goes away with its close box unless it only hides.
+// A load step that opens a message box, whose event loop lets anything ask
+// for the window meanwhile, is the window's Form_Load() instead: it runs
+// once the window is made and recorded, before it shows (a window class
+// keeping it private befriends Window).
 template <class W> class Window
 {
 public:
@@ -61,6 +65,8 @@ public:
             m_widget = made;
             if (m_closeBox == CloseBox::Destroys)
                 window::destroyOnCloseBox(made, [this] { m_widget.clear(); });
+            if constexpr (requires { made->Form_Load(); })
+                made->Form_Load();
         }
         return m_widget.data();
     }

@@ -18,12 +18,11 @@ public:
     // its close box goes on from the frame it had reached.
     AnimationPrize(std::function<void()> end, int &aniimage);
 
+private:
     void Timer1_Timer();
     void quit_Click();
 
     QTimer *Timer1;
-
-private:
     std::function<void()> m_end;
     int &m_aniimage;
     QLabel *m_picture;

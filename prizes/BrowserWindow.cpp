@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
@@ -56,6 +57,7 @@ BrowserWindow::BrowserWindow(HtmlView *view) : m_view(view), m_brwWebBrowser(vie
     // combo box would also "pick" an entry matching the typed text on Enter,
     // which opens it here already, and when the box loses the focus.
     cboAddress->lineEdit()->installEventFilter(this);
+    cboAddress->installEventFilter(this);
     disconnect(cboAddress->lineEdit(), &QLineEdit::editingFinished, cboAddress, nullptr);
     connect(cboAddress, &QComboBox::activated, this, &BrowserWindow::cboAddress_Click);
 
@@ -208,6 +210,21 @@ bool BrowserWindow::eventFilter(QObject *watched, QEvent *event)
         const auto *key = static_cast<QKeyEvent *>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
             cboAddress_KeyPress(13);
+            return true;
+        }
+    }
+    // Reached by Tab or Alt+A, the box selects its address as it takes the
+    // focus, before Qt reports the focus to a screen reader, which would read
+    // the selected address before the box's name. It selects it right after.
+    if (watched == cboAddress && event->type() == QEvent::FocusIn) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason) {
+            QFocusEvent unselected(QEvent::FocusIn, Qt::OtherFocusReason);
+            QCoreApplication::sendEvent(cboAddress, &unselected);
+            QTimer::singleShot(0, cboAddress, [this] {
+                if (cboAddress->hasFocus())
+                    cboAddress->lineEdit()->selectAll();
+            });
             return true;
         }
     }

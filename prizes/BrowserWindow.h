@@ -24,18 +24,6 @@ public:
     // The page to open; set by whoever makes the window, before showing it.
     QString StartingAddress;
 
-    // Shows the window and opens StartingAddress; runs once, instead of show().
-    void Form_Load();
-    void Form_Resize();
-    void brwWebBrowser_DownloadComplete();
-    void cboAddress_Click();
-    void cboAddress_KeyPress(int keyAscii);
-    void timTimer_Timer();
-    void tbToolBar_ButtonClick(const QString &key);
-    // Puts the current page first in the address list, without a duplicate,
-    // and its title in the caption.
-    void RecordVisitedAddress();
-
     QToolBar *tbToolBar;
     QWidget *picAddress;
     QLabel *lblAddress;
@@ -48,6 +36,17 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Shows the window and opens StartingAddress; runs once, instead of show().
+    void Form_Load();
+    void Form_Resize();
+    void brwWebBrowser_DownloadComplete();
+    void cboAddress_Click();
+    void cboAddress_KeyPress(int keyAscii);
+    void timTimer_Timer();
+    void tbToolBar_ButtonClick(const QString &key);
+    // Puts the current page first in the address list, without a duplicate,
+    // and its title in the caption.
+    void RecordVisitedAddress();
     void showLocationName();
 
     HtmlView *m_view;

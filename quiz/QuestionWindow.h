@@ -33,9 +33,9 @@ public:
     // question's flag in `attempted`.
     QuestionWindow(const questions::Question &question, AttemptedFlags &attempted, Scorecard &scorecard);
 
+private:
     void donebutton_Click();
 
-private:
     const questions::Question &m_question;
     AttemptedFlags &m_attempted;
     Scorecard &m_scorecard;

@@ -28,12 +28,6 @@ public:
 
     QuizBoard(const AttemptedFlags &attempted, Actions &actions);
 
-    // Question button `question` (1 to questions::kCount).
-    void q_Click(int question);
-    void donebutton_Click();
-    void backbutton_Click();
-    void file_back_Click();
-
     // Where a window `size` big stands beside the board's left edge, in the
     // board's coordinates: level with the top of the client area, so that
     // slid onto the board by as much as its width it covers only the
@@ -47,6 +41,12 @@ public:
     void showAttempted(const QString &score = {});
 
 private:
+    // Question button `question` (1 to questions::kCount).
+    void q_Click(int question);
+    void donebutton_Click();
+    void backbutton_Click();
+    void file_back_Click();
+
     const AttemptedFlags &m_attempted;
     Actions &m_actions;
     std::array<PushButton *, questions::kCount> m_questionButtons;

@@ -18,6 +18,12 @@ public:
     // The load step: caption, title and version.
     AboutBox(Registry &registry, Launcher &launcher);
 
+    void reject() override;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
     void cmdOK_Click();
     void cmdSysInfo_Click();
 
@@ -28,12 +34,6 @@ public:
     // `valueText` empty, when the key or the value cannot be read.
     bool GetKeyValue(std::uint32_t rootKey, const QString &keyPath, const QString &valueName, QString &valueText);
 
-    void reject() override;
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
-
-private:
     Registry &m_registry;
     Launcher &m_launcher;
 };

@@ -28,7 +28,10 @@ HelpWindow::HelpWindow()
     okbutton->setFocus();
     connect(okbutton, &QPushButton::clicked, this, &HelpWindow::okbutton_Click);
     window::centre(this);
+}
 
+void HelpWindow::Form_Load()
+{
     MessageBox::show("Make sure you follow these rules explcitily!", "Follow the rules");
 }
 

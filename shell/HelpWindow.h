@@ -9,5 +9,9 @@ class HelpWindow : public QWidget
 public:
     HelpWindow();
 
+private:
+    // The greeting, run by Window once this window is recorded.
+    template <class> friend class Window;
+    void Form_Load();
     void okbutton_Click();
 };

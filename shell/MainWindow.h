@@ -27,14 +27,13 @@ public:
     // The load step: clears the attempted flags.
     MainWindow(AttemptedFlags &attempted, Actions &actions);
 
+private:
+    void buildMenus();
     void playbutton_Click();
     void prizes_Click();
     void helpbutton_Click();
     void aboutbutton_Click();
     void quitbutton_Click();
-
-private:
-    void buildMenus();
 
     Actions &m_actions;
 };

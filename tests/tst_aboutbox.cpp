@@ -112,7 +112,7 @@ private slots:
         RecordedBoxes boxes;
         AboutBox about(fileRegistry, launcher);
 
-        about.cmdSysInfo_Click();
+        click(&about, "cmdSysInfo");
 
         QCOMPARE(launcher.lookedFor, lookedFor);
         QCOMPARE(launcher.started, started);
@@ -121,7 +121,7 @@ private slots:
         QCOMPARE(fileRegistry.reads, 1); // both lookups of a press share one reading
 
         QFile::remove(dir.filePath("registry.reg")); // the next press reads the file afresh
-        about.cmdSysInfo_Click();
+        click(&about, "cmdSysInfo");
         QCOMPARE(launcher.started, started);
         QCOMPARE(fileRegistry.reads, 2);
     }

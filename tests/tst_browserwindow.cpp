@@ -107,6 +107,28 @@ private slots:
         QCOMPARE(browser.items().size(), 3); // typing adds nothing to the list
     }
 
+    // Reached by Tab or Alt+A, the address box selects its address (just
+    // after it has the focus, so that a screen reader names the box first):
+    // the player types over the whole address.
+    void addressBoxTypedOverWhenReachedByKeys_data()
+    {
+        QTest::addColumn<QKeyCombination>("keys");
+        QTest::addRow("Tab") << QKeyCombination(Qt::Key_Tab);
+        QTest::addRow("Alt+A") << (Qt::ALT | Qt::Key_A);
+    }
+
+    void addressBoxTypedOverWhenReachedByKeys()
+    {
+        QFETCH(QKeyCombination, keys);
+        Browser browser;
+        QVERIFY(QTest::qWaitForWindowActive(browser.window));
+        QTest::keyClick(browser.view, keys.key(), keys.keyboardModifiers());
+        QLineEdit *box = browser.window->cboAddress->lineEdit();
+        QTRY_COMPARE(box->selectedText(), kStart);
+        QTest::keyClicks(box, "qrc:/manga/volume-2.html");
+        QCOMPARE(box->text(), QString("qrc:/manga/volume-2.html"));
+    }
+
     void toolbarButtonsInOrder()
     {
         Browser browser;

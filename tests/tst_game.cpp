@@ -1,8 +1,10 @@
+#include "FakeHtmlView.h"
 #include "TestMain.h"
 #include "TestSupport.h"
 
 #include "platform/MessageBox.h"
 #include "prizes/AnimationPrize.h"
+#include "prizes/BrowserWindow.h"
 #include "prizes/GrandPrize.h"
 #include "quiz/QuestionBank.h"
 #include "quiz/QuestionWindow.h"
@@ -14,6 +16,7 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QComboBox>
 #include <QIcon>
 #include <QImageReader>
 #include <QLabel>
@@ -172,8 +175,19 @@ private slots:
         QCOMPARE(game.boxes.take(), Boxes{});
 
         pressCloseBox(help); // the close box destroys it: the next one greets again
+        // Asked for while its greeting is up, the help window is the one being made, not yet shown.
+        QStringList duringBox;
+        bool asked = false;
+        game.boxes.whileShown = [&](const ShownBox &) {
+            if (std::exchange(asked, true))
+                return;
+            duringBox.append(game->help.get()->isVisible() ? "shown" : "not shown");
+            duringBox.append(QString::number(windows(Shown::Any).count("help")) + " help window(s)");
+        };
         click(game->main.peek(), "helpbutton");
         QCOMPARE(game.boxes.take(), Boxes{kReminder});
+        QCOMPARE(duringBox, (QStringList{"not shown", "1 help window(s)"}));
+        QVERIFY(game->help.peek()->isVisible());
     }
 
     void windowsHideOrDieAsTheyShould()
@@ -213,8 +227,9 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(game.endCount, 0);
 
-        game->quiz.peek()->file_back_Click(); // hidden windows still exist, none is visible
-        QCOMPARE(game.endCount, 0);           // not before the command has finished
+        // Hidden windows still exist, none is visible: the end comes once the command has finished.
+        child<QAction>(game->quiz.peek(), "file_back")->trigger();
+        QCOMPARE(game.endCount, 0);
         QCoreApplication::processEvents();
         QCOMPARE(game.endCount, 1);
     }
@@ -337,6 +352,69 @@ private slots:
         QCOMPARE(spoken(child<QWidget>(game->quiz.peek(), "q2"), QAccessible::Description), QString());
     }
 
+    // Dictation and voice control write into a box through its editable text,
+    // as an assistive technology sets a text's contents, then inserts and
+    // deletes at the caret; magnifiers and review follow its characters.
+    void everyTextBoxTakesTextFromAssistiveTechnology_data()
+    {
+        QTest::addColumn<int>("question");
+        for (int number = 1; number <= questions::kCount; ++number)
+            QTest::addRow("Form%d", number) << number;
+        QTest::addRow("cometsgame") << 0;
+        QTest::addRow("frmBrowser") << -1;
+    }
+
+    void everyTextBoxTakesTextFromAssistiveTechnology()
+    {
+        QFETCH(int, question);
+        TestProgram game;
+        game.play();
+        FakeHtmlView *view = question < 0 ? new FakeHtmlView : nullptr;
+        QWidget *window = question > 0    ? game.open(question)
+                          : question == 0 ? static_cast<QWidget *>(game->cometsgame.show())
+                                          : BrowserWindow::open(view, kMangaSummariesAddress);
+        const auto closeBrowser = qScopeGuard([&] {
+            if (view)
+                delete window;
+        });
+        // Each box with the text a player would dictate into it.
+        QList<std::pair<QLineEdit *, QString>> boxes;
+        if (question > 0) {
+            for (const questions::AnswerBox &box : questions::question(question).boxes)
+                boxes.append({child<QLineEdit>(window, box.name), rightAnswers(question).at(boxes.size())});
+        } else {
+            for (QLineEdit *box : window->findChildren<QLineEdit *>())
+                boxes.append({box, "qrc:/manga/volume-1.html"});
+        }
+        QVERIFY(!boxes.isEmpty());
+        for (auto [box, answer] : boxes) {
+            QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(box);
+            QAccessibleEditableTextInterface *editable = accessible->editableTextInterface();
+            QAccessibleTextInterface *text = accessible->textInterface();
+            QVERIFY2(editable && text, qPrintable(box->objectName()));
+            editable->replaceText(0, text->characterCount(), "x");
+            editable->insertText(0, answer);
+            editable->deleteText(int(answer.size()), int(answer.size()) + 1);
+            QCOMPARE(box->text(), answer);
+
+            text->setCursorPosition(0);
+            const QRect character = text->characterRect(0);
+            QVERIFY2(QRect(box->mapToGlobal(QPoint()), box->size()).contains(character)
+                         && qAbs(character.width() - box->fontMetrics().horizontalAdvance(answer.front())) <= 1,
+                     qPrintable(box->objectName()));
+            int start = -1, end = -1;
+            text->attributes(int(answer.size()) - 1, &start, &end);
+            QCOMPARE(QPoint(start, end), QPoint(0, int(answer.size())));
+        }
+        if (question > 0) {
+            click(window, "donebutton");
+            QCOMPARE(game.boxes.take(), (Boxes{{"Message", questions::question(question).rightMessage}}));
+        } else if (question < 0) {
+            QTest::keyClick(boxes[0].first, Qt::Key_Return);
+            QCOMPARE(view->calls.last(), QString("Navigate qrc:/manga/volume-1.html"));
+        }
+    }
+
     // On Wayland, each way the board comes up, several times over: Weston places at random.
     void scoreStaysAboveTheBoard_data()
     {
@@ -448,17 +526,19 @@ private slots:
         AnimationPrize *animation = game->animation.show();
         auto *picture = child<QLabel>(animation, "Picture1");
         QList<QImage> shown;
-        for (int tick = 0; tick < 5; ++tick) {
-            animation->Timer1_Timer();
+        QList<QSize> unfitted; // the box's size where it does not fit its picture
+        letTimerRun(animation, "Timer1", 5, [&] {
             shown.append(picture->pixmap().toImage());
             const int border = 2 * picture->frameWidth();
-            QCOMPARE(picture->size(), picture->pixmap().deviceIndependentSize().toSize() + QSize(border, border));
-        }
+            if (picture->size() != picture->pixmap().deviceIndependentSize().toSize() + QSize(border, border))
+                unfitted.append(picture->size());
+        });
+        QCOMPARE(unfitted, QList<QSize>{});
         QVERIFY(shown[0] != shown[1] && shown[1] != shown[2] && shown[2] != shown[3]);
         QCOMPARE(shown[4], shown[0]); // four frames, then round again
 
         pressCloseBox(animation); // the counter belongs to the window object: a new window goes on
-        game->animation.show()->Timer1_Timer();
+        letTimerRun(game->animation.show(), "Timer1", 1);
         QCOMPARE(child<QLabel>(game->animation.peek(), "Picture1")->pixmap().toImage(), shown[1]);
     }
 };

@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -121,6 +122,21 @@ const QStringList &rightAnswers(int number)
 void click(QWidget *window, const char *button)
 {
     QTest::mouseClick(child<QPushButton>(window, button), Qt::LeftButton);
+}
+
+void letTimerRun(QWidget *window, const char *name, int ticks, const std::function<void()> &eachTick)
+{
+    auto *timer = child<QTimer>(window, name);
+    int left = ticks;
+    QObject watch; // connected after the window's own handler, so runs after it
+    QObject::connect(timer, &QTimer::timeout, &watch, [&] {
+        if (eachTick)
+            eachTick();
+        if (--left == 0)
+            timer->stop();
+    });
+    timer->start(1);
+    QTRY_COMPARE(left, 0);
 }
 
 void pressCloseBox(QWidget *window)

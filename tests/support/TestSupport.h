@@ -104,6 +104,9 @@ template <class T> T *child(QWidget *window, const char *name)
 }
 
 void click(QWidget *window, const char *button);
+// Lets the window's timer `name` run `ticks` times at once (its interval cut
+// short), calling `eachTick` after each, then stops it.
+void letTimerRun(QWidget *window, const char *name, int ticks, const std::function<void()> &eachTick = {});
 // Presses a window's close box, then lets the event loop delete what it closed.
 void pressCloseBox(QWidget *window);
 void flushDeletes();
