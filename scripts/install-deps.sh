@@ -1,7 +1,9 @@
 #!/bin/sh
 # Installs the Debian packages lvtriv needs to build, test, package and run
 # (Xvfb and xdotool for the start-up test on a real X server, Weston and Qt's
-# Wayland platform for the tests on Wayland, libxcb and valgrind for the
+# Wayland platform for the tests on Wayland, GNOME Shell and KWin with KWin's
+# title bars and its fake-input protocol for the games on those desktops,
+# libwayland-client's headers for the game's one GNOME request, libxcb and valgrind for the
 # start-up benchmark, Orca with openbox, the session bus and the accessibility
 # bus for the test of what a blind player hears, QtSvg for the picture tool
 # drawart, which renders the line art from assets/src/*.svg; the program itself
@@ -36,6 +38,12 @@ libxcb1-dev
 valgrind
 weston
 qt6-wayland
+libwayland-dev
+gnome-shell
+kwin-wayland
+kwin-style-breeze
+plasma-wayland-protocols
+libwayland-bin
 qt6-svg-dev
 orca
 openbox

@@ -22,7 +22,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QProcess>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QTimer>
@@ -79,18 +78,6 @@ QStringList missedIn(QWidget *window)
             missing.append(window->objectName() + "." + control->objectName() + " question");
     }
     return missing;
-}
-
-// Whether Weston shows the window captioned `upper` above the one captioned
-// `lower`: its scene graph lists top-level windows topmost first.
-bool above(const QString &upper, const QString &lower)
-{
-    QProcess debug;
-    debug.start("weston-debug", {"scene-graph"});
-    debug.waitForFinished(10000);
-    const QString graph = QString::fromUtf8(debug.readAllStandardOutput());
-    const qsizetype top = graph.indexOf("window '" + upper + "'"), bottom = graph.indexOf("window '" + lower + "'");
-    return top >= 0 && bottom >= 0 && top < bottom;
 }
 
 } // namespace
@@ -413,35 +400,6 @@ private slots:
             QTest::keyClick(boxes[0].first, Qt::Key_Return);
             QCOMPARE(view->calls.last(), QString("Navigate qrc:/manga/volume-1.html"));
         }
-    }
-
-    // On Wayland, each way the board comes up, several times over: Weston places at random.
-    void scoreStaysAboveTheBoard_data()
-    {
-        QTest::addColumn<QString>("then");
-        for (int run = 1; run <= 3; ++run) {
-            for (const char *then : {"", "a new board", "Back and Play"})
-                QTest::addRow("%s, run %d", *then ? then : "Play", run) << then;
-        }
-    }
-
-    void scoreStaysAboveTheBoard()
-    {
-        if (QGuiApplication::platformName() != "wayland")
-            QSKIP("a Wayland compositor's stacking: tst_game_on_wayland");
-        QFETCH(QString, then);
-        TestProgram game;
-        game.play();
-        if (then == "a new board") {
-            pressCloseBox(game->quiz.peek());
-            game.play();
-        } else if (then == "Back and Play") {
-            click(game->quiz.peek(), "backbutton");
-            game.play();
-        }
-        QVERIFY(QTest::qWaitForWindowExposed(game->quiz.peek()));
-        QVERIFY(QTest::qWaitForWindowExposed(game->scorecard.peek()));
-        QTRY_VERIFY_WITH_TIMEOUT(above("Score Window", "The Quiz!"), 10000);
     }
 
     // Questions 1 to `right` answered right, the others wrong, then the tally,
