@@ -17,7 +17,8 @@ namespace {
 // Qt's Wayland platform has libwayland-client loaded; the game takes its
 // functions from there instead of linking it, so that a game on X11 loads
 // nothing more.
-struct WaylandClient {
+struct WaylandClient
+{
     template <class F> static F find(void *library, const char *name)
     {
         return reinterpret_cast<F>(dlsym(library, name));
@@ -67,7 +68,8 @@ const wl_message kSurfaceEvents[] = {{"configure", "a", kNoTypes}};
 const wl_interface kGtkSurface = {"gtk_surface1", 1, 2, kSurfaceRequests, 1, kSurfaceEvents};
 constexpr uint32_t kRegistryBind = 0, kDisplayGetRegistry = 1, kGetGtkSurface = 0, kSetModal = 1;
 
-struct GtkShell {
+struct GtkShell
+{
     WaylandClient wayland;
     wl_display *display;
     wl_proxy *shell = nullptr;
@@ -99,8 +101,8 @@ GtkShell *gtkShell()
         wl_event_queue *queue = shell->wayland.createQueue(display);
         auto *wrapped = static_cast<wl_proxy *>(shell->wayland.createWrapper(display));
         shell->wayland.setQueue(wrapped, queue);
-        wl_proxy *registry = shell->wayland.marshal(wrapped, kDisplayGetRegistry, shell->wayland.registryInterface,
-                                                    1, 0, nullptr);
+        wl_proxy *registry =
+            shell->wayland.marshal(wrapped, kDisplayGetRegistry, shell->wayland.registryInterface, 1, 0, nullptr);
         shell->wayland.destroyWrapper(wrapped);
         shell->wayland.addListener(registry, kRegistryListener, shell);
         shell->wayland.roundtrip(display, queue);
@@ -112,8 +114,8 @@ GtkShell *gtkShell()
 void setModal(QWindow *window)
 {
     GtkShell *shell = gtkShell();
-    auto *surface = static_cast<wl_proxy *>(
-        QGuiApplication::platformNativeInterface()->nativeResourceForWindow("surface", window));
+    auto *surface =
+        static_cast<wl_proxy *>(QGuiApplication::platformNativeInterface()->nativeResourceForWindow("surface", window));
     if (!shell || !surface)
         return;
     wl_proxy *gtkSurface = shell->wayland.marshal(shell->shell, kGetGtkSurface, &kGtkSurface, 1, 0, nullptr, surface);

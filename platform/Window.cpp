@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QMainWindow>
+#include <QPointer>
 #include <QScreen>
 #include <QWindow>
 
@@ -72,28 +73,43 @@ protected:
 };
 
 // A Wayland compositor activates only a window it has mapped, and the first
-// show maps a window only later: the activation (with the launcher's token, at
-// start) waits for the window's first expose.
+// show maps a window only later: there the activation (with the launcher's
+// token, at start) waits for the window's first expose. The window shown
+// last is the one activated, as when each is activated at once.
 class FirstExposeActivation : public QObject
 {
 public:
-    explicit FirstExposeActivation(QWidget *window) : QObject(window), m_window(window)
+    static void request(QWidget *window)
     {
-        window->windowHandle()->installEventFilter(this);
+        delete pending().data();
+        if (window->windowHandle()->isExposed() || !QGuiApplication::platformName().startsWith("wayland"))
+            window->activateWindow();
+        else
+            pending() = new FirstExposeActivation(window);
     }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::Expose && static_cast<QWindow *>(watched)->isExposed()) {
-            watched->removeEventFilter(this);
             deleteLater();
+            watched->removeEventFilter(this);
             m_window->activateWindow();
         }
         return false;
     }
 
 private:
+    explicit FirstExposeActivation(QWidget *window) : QObject(window), m_window(window)
+    {
+        window->windowHandle()->installEventFilter(this);
+    }
+    static QPointer<FirstExposeActivation> &pending()
+    {
+        static QPointer<FirstExposeActivation> waiting;
+        return waiting;
+    }
+
     QWidget *m_window;
 };
 
@@ -124,10 +140,7 @@ void showModeless(QWidget *window)
     // Qt refuses, with a warning, to activate a window that takes no keyboard.
     if (window->windowFlags() & Qt::WindowDoesNotAcceptFocus)
         return;
-    if (window->windowHandle()->isExposed())
-        window->activateWindow();
-    else
-        new FirstExposeActivation(window);
+    FirstExposeActivation::request(window);
 }
 
 void centre(QWidget *window)
