@@ -6,6 +6,7 @@
 
 int main(int argc, char *argv[])
 {
+    setUpPlatform();
     QApplication app(argc, argv);
     setUpApplication(app);
 

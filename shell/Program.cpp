@@ -1,5 +1,6 @@
 #include "shell/Program.h"
 
+#include "platform/Plasma.h"
 #include "prizes/AnimationPrize.h"
 #include "prizes/GrandPrize.h"
 #include "quiz/QuestionBank.h"
@@ -104,7 +105,7 @@ protected:
     // (GNOME dismisses a popup that does not touch its parent).
     QPoint place() const
     {
-        if (qEnvironmentVariable("XDG_CURRENT_DESKTOP").split(':').contains("KDE"))
+        if (plasma::running())
             return m_board->placeBeside(m_score->size()).topLeft();
         return {0, m_board->height()};
     }
