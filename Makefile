@@ -68,11 +68,13 @@ fuzz:
 # judge_bench and sysinfo_bench print ratios from one run. startup_bench waits
 # up to three minutes for a quiet machine, then measures start-up against bare
 # Qt windows on an Xvfb of its own (times, memory, instructions under
-# callgrind) and the browser prize (browser_bench), and writes bench/results.md.
+# callgrind) and the browser prize (browser_bench), and writes bench/results.md;
+# wayland_startup.sh adds start-up on KWin and GNOME Shell to it.
 bench: build
 	$(BUILD)/bench/judge_bench
 	$(BUILD)/bench/sysinfo_bench
 	$(BUILD)/bench/startup_bench
+	sh bench/wayland_startup.sh $(BUILD) bench/results.md
 
 # The Debian package, from a Release build for /usr with the executable in
 # /usr/games and Debian's hardening flags; the .deb lands in $(PACKAGE_BUILD).

@@ -1,0 +1,101 @@
+#!/bin/sh
+# Start-up on Wayland: the game against ref_text on a KWin and a GNOME Shell of
+# their own (tests/desktop/), as a table appended to bench/results.md. There is
+# no MapNotify on Wayland: the first frame is the first buffer a program
+# attaches to its window's surface (WAYLAND_DEBUG's log of what it sends, timed
+# from the exec; the log slows both programs alike), and peak memory is VmHWM
+# once the window is up. Medians of RUNS runs (5), the programs in turn. No
+# instructions: under callgrind, Mesa's software driver, which Qt's own title
+# bars load, takes minutes to start.
+# Usage: wayland_startup.sh BUILD RESULTS [RUNS]
+set -eu
+build=$1
+results=$2
+runs=${3:-5}
+here=$(cd "$(dirname "$0")" && pwd)
+desktop_dir=$here/../tests/desktop
+
+fail() {
+    echo "wayland_startup: $*" >&2
+    exit 1
+}
+. "$here/../tests/xvfb.sh"
+require dbus-daemon
+
+median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+
+# first_frame PROGRAM: ms from the exec to the first buffer attached. The log
+# stamps each request with the wall clock's microseconds, modulo 2^32, in ms.
+first_frame() {
+    start=$(date +%s%6N)
+    WAYLAND_DEBUG=client "$1" >/dev/null 2>"$work/debug.log" &
+    pid=$!
+    until grep -q -- '-> wl_surface@[0-9]*\.attach(wl_buffer' "$work/debug.log"; do sleep 0.05; done
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+    at=$(grep -m 1 -- '-> wl_surface@[0-9]*\.attach(wl_buffer' "$work/debug.log" | sed 's/^\[ *\([0-9]*\)\.\([0-9]*\)\].*/\1\2/')
+    elapsed=$(((at - start % 4294967296 + 4294967296) % 4294967296))
+    echo "$((elapsed / 1000)).$((elapsed % 1000 / 100))"
+}
+
+# peak PROGRAM: MiB at the peak once its window is up.
+peak() {
+    "$1" >/dev/null 2>&1 &
+    pid=$!
+    sleep 2
+    awk '/^VmHWM/ { printf "%.1f\n", $2 / 1024 }' "/proc/$pid/status"
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+}
+
+# measure DESKTOP: one row a program, with its ratios to ref_text.
+measure() {
+    work=$(mktemp -d)
+    export work HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/home/.config"
+    export XDG_DATA_HOME="$work/home/.local/share"
+    mkdir -p -m 700 "$HOME" "$XDG_RUNTIME_DIR"
+    dbus-daemon --session --nofork --print-address=3 3>"$work/bus" >/dev/null 2>&1 &
+    bus=$!
+    wait_for -s "$work/bus" "$bus" "the session bus" /dev/null
+    DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work/bus")
+    export DBUS_SESSION_BUS_ADDRESS
+    . "$desktop_dir/$1.sh"
+    desktop_start
+    [ "$1" = kwin ] && export XDG_CURRENT_DESKTOP=KDE || export XDG_CURRENT_DESKTOP=GNOME
+    for run in $(seq 1 "$runs"); do
+        for program in ref_text lvtriv; do
+            path=$build/bench/$program
+            [ "$program" = ref_text ] || path=$build/app/lvtriv
+            first_frame "$path" >>"$work/$program.frame"
+            peak "$path" >>"$work/$program.peak"
+        done
+    done
+    for program in ref_text lvtriv; do
+        printf '%s %s %s %s\n' "$1" "$program" "$(median <"$work/$program.frame")" "$(median <"$work/$program.peak")"
+    done
+    desktop_stop
+    kill "$bus"
+    rm -rf "$work"
+}
+
+{
+    echo
+    echo "## Start-up on Wayland"
+    echo
+    echo "On a KWin and a GNOME Shell of their own (1024 by 768; \`bench/wayland_startup.sh\`), 1-min load $(cut -d ' ' -f 1 /proc/loadavg) at the start."
+    echo "First frame: the first buffer attached to the window's surface, from the exec; peak memory: VmHWM with the window up."
+    echo "Medians of $runs runs. Ratios are to ref_text on the same desktop. Target as on X11: 1.10x in peak memory; the time, logged, is shown and not judged."
+    echo "No instruction counts: under callgrind, Mesa's software driver, which Qt's own title bars load, takes minutes to start."
+    echo
+    echo "| desktop | program | exec to the first frame, ms | ratio | peak memory, MiB | ratio | peak memory target |"
+    echo "|---|---|---:|---:|---:|---:|---|"
+    for desktop in kwin gnome; do
+        measure "$desktop"
+    done | awk '$2 == "ref_text" { f = $3; m = $4 }
+        { printf "| %s | %s | %.1f | %.2f | %.1f | %.2f | %s |\n", $1, $2, $3, $3 / f, $4, $4 / m,
+                 $2 == "ref_text" ? "" : ($4 / m <= 1.10 ? "met" : "missed") }'
+    echo
+    echo "1-min load after: $(cut -d ' ' -f 1 /proc/loadavg)."
+} >"$build/wayland-startup.md"
+cat "$build/wayland-startup.md" >>"$results"
+cat "$build/wayland-startup.md"
