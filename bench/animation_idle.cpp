@@ -3,7 +3,6 @@
 // timer turns the pictures).
 #include "platform/MessageBox.h"
 #include "quiz/QuizBoard.h"
-#include "quiz/ScoreWindow.h"
 #include "shell/Application.h"
 #include "shell/MainWindow.h"
 #include "shell/Program.h"
@@ -19,7 +18,7 @@ int main(int argc, char *argv[])
 
     Program program([] { QCoreApplication::exit(0); });
     program.main.show();
-    program.scorecard.get()->setScoreText(" 10");
+    program.score.set(10);
     program.quiz.get()->findChild<QPushButton *>("donebutton")->click();
     return app.exec();
 }

@@ -6,7 +6,6 @@
 // while a box is up gets to run; by default it is answered at once.
 #include "platform/MessageBox.h"
 #include "quiz/QuizBoard.h"
-#include "quiz/ScoreWindow.h"
 #include "shell/Application.h"
 #include "shell/Program.h"
 
@@ -64,7 +63,7 @@ int main(int argc, char *argv[])
     setUpApplication(app);
 
     Program program([] {});
-    program.scorecard.get()->setScoreText(" 12");
+    program.score.set(12);
     const double first = awardToTitleMs(program, boxMs);
     const double second = awardToTitleMs(program, boxMs);
     if (first < 0 || second < 0) {

@@ -6,7 +6,6 @@
 #include "platform/Twips.h"
 #include "platform/Window.h"
 #include "quiz/GameState.h"
-#include "quiz/Score.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -26,8 +25,8 @@ void nameBy(QLineEdit *box, QLabel *label)
 
 } // namespace
 
-QuestionWindow::QuestionWindow(const questions::Question &question, AttemptedFlags &attempted, Scorecard &scorecard)
-    : m_question(question), m_attempted(attempted), m_scorecard(scorecard)
+QuestionWindow::QuestionWindow(const questions::Question &question, AttemptedFlags &attempted, Score &score)
+    : m_question(question), m_attempted(attempted), m_score(score)
 {
     if (question.attemptedWhenOpened)
         m_attempted.set(question.number);
@@ -69,14 +68,12 @@ QuestionWindow::QuestionWindow(const questions::Question &question, AttemptedFla
 
 void QuestionWindow::donebutton_Click()
 {
-    const double current = m_scorecard.score();
-
     QStringList answers;
     for (const QLineEdit *box : m_boxes)
         answers.append(box->text());
 
     if (questions::judge(m_question, answers)) {
-        m_scorecard.setScoreText(score::text(current + 1));
+        m_score.set(m_score.value() + 1); // shown before the verdict
         MessageBox::show(m_question.rightMessage, "Message", this);
     } else {
         MessageBox::show(m_question.wrongMessage, "Message", this);

@@ -8,36 +8,23 @@
 
 class AttemptedFlags;
 class QLineEdit;
+class Score;
 
 // The window of one question: its prompt, its answer box or boxes and DONE,
 // which judges the answer once.
 class QuestionWindow : public QWidget
 {
 public:
-    // What a question window asks of the score window.
-    class Scorecard
-    {
-    public:
-        // The score as the label reads (the score window is made, hidden, when
-        // it does not exist).
-        virtual double score() = 0;
-        // The label's new text, shown at once.
-        virtual void setScoreText(const QString &text) = 0;
-
-    protected:
-        ~Scorecard() = default;
-    };
-
     // The load step; question 1 counts as attempted from here on.
-    // DONE reads and writes the score through `scorecard` and sets the
-    // question's flag in `attempted`.
-    QuestionWindow(const questions::Question &question, AttemptedFlags &attempted, Scorecard &scorecard);
+    // DONE adds a right answer to `score` and sets the question's flag in
+    // `attempted`.
+    QuestionWindow(const questions::Question &question, AttemptedFlags &attempted, Score &score);
 
 private:
     void donebutton_Click();
 
     const questions::Question &m_question;
     AttemptedFlags &m_attempted;
-    Scorecard &m_scorecard;
+    Score &m_score;
     std::vector<QLineEdit *> m_boxes;
 };

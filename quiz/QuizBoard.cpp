@@ -11,7 +11,8 @@
 #include <QLabel>
 #include <QMenuBar>
 
-QuizBoard::QuizBoard(const AttemptedFlags &attempted, Actions &actions) : m_attempted(attempted), m_actions(actions)
+QuizBoard::QuizBoard(const AttemptedFlags &attempted, const Score &score, Actions &actions)
+    : m_attempted(attempted), m_score(score), m_actions(actions)
 {
     setObjectName("quiz");
     setWindowTitle("The Quiz!");
@@ -60,9 +61,9 @@ QRect QuizBoard::placeBeside(QSize size) const
     return {QPoint(-size.width(), centralWidget()->y()), size};
 }
 
-void QuizBoard::showAttempted(const QString &score)
+void QuizBoard::showAttempted()
 {
-    const QString attempted = score.isEmpty() ? QStringLiteral("Attempted") : "Attempted. " + score;
+    const QString attempted = "Attempted. " + m_score.spoken();
     for (int question = 1; question <= questions::kCount; ++question) {
         PushButton *button = m_questionButtons[question - 1];
         const QString description = m_attempted.isSet(question) ? attempted : QString();

@@ -8,6 +8,7 @@
 
 class AttemptedFlags;
 class PushButton;
+class Score;
 
 // The quiz board: the question buttons, the final tally and the way back.
 // It holds no game state of its own.
@@ -26,7 +27,7 @@ public:
         ~Actions() = default;
     };
 
-    QuizBoard(const AttemptedFlags &attempted, Actions &actions);
+    QuizBoard(const AttemptedFlags &attempted, const Score &score, Actions &actions);
 
     // Where a window `size` big stands beside the board's left edge, in the
     // board's coordinates: level with the top of the client area, so that
@@ -35,10 +36,9 @@ public:
     QRect placeBeside(QSize size) const;
 
     // Tells a screen reader which questions were attempted and, on those, the
-    // score as `score` says it: after each verdict the focus comes back to
-    // one of them, and Orca speaks what the focused button says. The
-    // captions stay.
-    void showAttempted(const QString &score = {});
+    // score: after each verdict the focus comes back to one of them, and Orca
+    // speaks what the focused button says. The captions stay.
+    void showAttempted();
 
 private:
     // Question button `question` (1 to questions::kCount).
@@ -48,6 +48,7 @@ private:
     void file_back_Click();
 
     const AttemptedFlags &m_attempted;
+    const Score &m_score;
     Actions &m_actions;
     std::array<PushButton *, questions::kCount> m_questionButtons;
 };

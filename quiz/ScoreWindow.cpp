@@ -3,11 +3,11 @@
 #include "platform/Controls.h"
 #include "platform/Twips.h"
 #include "platform/Window.h"
-#include "quiz/Score.h"
+#include "quiz/GameState.h"
 
 #include <QLabel>
 
-ScoreWindow::ScoreWindow()
+ScoreWindow::ScoreWindow(const Score &score) : m_score(score)
 {
     setObjectName("scorecard");
     setWindowTitle("Score Window");
@@ -22,25 +22,18 @@ ScoreWindow::ScoreWindow()
     controls::label(this, "Label2", "Score:", 480, 240, 2295, 615)->setFont(big);
     scorelabel = controls::label(this, "scorelabel", QString(), 1560, 1200, 2055, 735, Qt::AlignHCenter | Qt::AlignTop);
     scorelabel->setFont(big);
+    showScore();
     controls::rule(this, "Line1", 1080, 2160, 4080);
-    controls::label(this, "Label3", "14", 1560, 2280, 2175, 615, Qt::AlignHCenter | Qt::AlignTop)->setFont(big);
+    controls::label(this, "Label3", QString::number(questions::kCount), 1560, 2280, 2175, 615,
+                    Qt::AlignHCenter | Qt::AlignTop)
+        ->setFont(big);
     // Where the system puts a new window: out from under the centred quiz board.
     window::placeAtCascadeStart(this);
 }
 
-QString ScoreWindow::spokenScore() const
+void ScoreWindow::showScore()
 {
-    return "Score: " + scorelabel->text().trimmed() + " of 14";
-}
-
-double ScoreWindow::score() const
-{
-    return score::read(scorelabel->text());
-}
-
-void ScoreWindow::setScoreText(const QString &text)
-{
-    scorelabel->setText(text);
-    scorelabel->setAccessibleName(spokenScore());
+    scorelabel->setText(m_score.shown());
+    scorelabel->setAccessibleName(m_score.spoken());
     scorelabel->repaint();
 }

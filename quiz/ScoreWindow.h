@@ -3,22 +3,21 @@
 #include <QWidget>
 
 class QLabel;
+class Score;
 
 // The score window: the score above a rule, the number of questions below it.
 class ScoreWindow : public QWidget
 {
 public:
-    ScoreWindow();
+    explicit ScoreWindow(const Score &score);
 
-    // The score as every reader takes it from the label's text.
-    double score() const;
-    // The score as a screen reader says it: "Score: 3 of 14".
-    QString spokenScore() const;
-
-    // Writes the label's text and repaints it at once, so that the new score is
-    // visible behind any message box that follows; a screen reader reads
-    // "Score: 3 of 14" with the window.
-    void setScoreText(const QString &text);
+    // Shows the score as it stands and repaints it at once, so that the new
+    // score is visible behind any message box that follows; a screen reader
+    // reads "Score: 3 of 14" with the window.
+    void showScore();
 
     QLabel *scorelabel;
+
+private:
+    const Score &m_score;
 };

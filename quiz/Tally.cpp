@@ -1,11 +1,11 @@
 #include "quiz/Tally.h"
 
 #include "platform/MessageBox.h"
-#include "quiz/Score.h"
+#include "quiz/GameState.h"
 
 namespace tally {
 
-Prize prizeFor(double score)
+Prize prizeFor(int score)
 {
     if (score == 10 || score == 11)
         return Prize::Animation;
@@ -16,12 +16,12 @@ Prize prizeFor(double score)
     return Prize::None;
 }
 
-QString awardMessage(double score)
+QString awardMessage(int score)
 {
-    return "You got " + score::text(score) + " questions right!  Now for your prize...";
+    return "You got " + Score::text(score) + " questions right!  Now for your prize...";
 }
 
-void award(double score, QWidget *board, const std::function<void(Prize)> &open)
+void award(int score, QWidget *board, const std::function<void(Prize)> &open)
 {
     const Prize prize = prizeFor(score);
     if (prize == Prize::None) {

@@ -19,21 +19,21 @@ Program::Program(std::function<void()> end, std::unique_ptr<Registry> registry, 
       m_browserPrize(std::move(browser)), m_lastWindow(m_end),
       main([this] { return new MainWindow(attempted, *this); }), help([] { return new HelpWindow; }),
       about([this] { return new AboutBox(*m_registry, *m_launcher); }),
-      quiz([this] { return new QuizBoard(attempted, *this); }),
-      // Closing the score window only hides it, so the score survives it.
-      scorecard([] { return new ScoreWindow; }, CloseBox::Hides),
+      quiz([this] { return new QuizBoard(attempted, score, *this); }),
+      // Closing the score window only hides it: it comes back where the player left it.
+      scorecard([this] { return new ScoreWindow(score); }, CloseBox::Hides),
       animation([this] { return new AnimationPrize(m_end, m_aniimage); }),
       cometsgame([this] { return new GrandPrize(m_end); })
 {
-    attempted.changed = [this] {
-        QuizBoard *board = quiz.peek();
-        ScoreWindow *score = scorecard.peek();
-        if (board)
-            board->showAttempted(score ? score->spokenScore() : QString());
+    attempted.changed = [this] { showAttemptedOnBoard(); };
+    score.changed = [this] {
+        if (ScoreWindow *window = scorecard.peek())
+            window->showScore();
+        showAttemptedOnBoard();
     };
     for (int number = 1; number <= questions::kCount; ++number) {
         m_questions[number - 1] = std::make_unique<Window<QuestionWindow>>(
-            [this, number] { return new QuestionWindow(questions::question(number), attempted, *this); });
+            [this, number] { return new QuestionWindow(questions::question(number), attempted, score); });
     }
 }
 
@@ -47,7 +47,7 @@ Window<QuestionWindow> &Program::question(int number)
 
 void Program::startGame()
 {
-    setScoreText("0");
+    score.set(0);
     if (!QGuiApplication::platformName().startsWith("wayland")) {
         scorecard.show();
         quiz.show();
@@ -166,19 +166,15 @@ void Program::showMain()
 void Program::tally()
 {
     // The browser gets ready while its award is up.
-    if (tally::prizeFor(score()) == tally::Prize::Browser)
+    if (tally::prizeFor(score.value()) == tally::Prize::Browser)
         m_browserPrize->prepare();
-    tally::award(score(), quiz.peek(), [this](tally::Prize prize) { openPrize(prize); });
+    tally::award(score.value(), quiz.peek(), [this](tally::Prize prize) { openPrize(prize); });
 }
 
-double Program::score()
+void Program::showAttemptedOnBoard()
 {
-    return scorecard.get()->score();
-}
-
-void Program::setScoreText(const QString &text)
-{
-    scorecard.get()->setScoreText(text);
+    if (QuizBoard *board = quiz.peek())
+        board->showAttempted();
 }
 
 void Program::openPrize(tally::Prize prize)

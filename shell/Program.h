@@ -24,7 +24,7 @@ class ScoreWindow;
 // The running program and the one place that wires its windows together:
 // every named window, each made on first use, handed only what it uses; and
 // the state that outlives the windows.
-class Program : private MainWindow::Actions, private QuizBoard::Actions, private QuestionWindow::Scorecard
+class Program : private MainWindow::Actions, private QuizBoard::Actions
 {
 public:
     // `end` ends the process: at once on QUIT, File, Exit and the prizes' QUIT,
@@ -51,7 +51,9 @@ private:
     int m_aniimage = 0;
 
 public:
+    // The game's state.
     AttemptedFlags attempted;
+    Score score;
 
     Window<MainWindow> main;
     Window<HelpWindow> help;
@@ -73,8 +75,7 @@ private:
     void showQuestion(int number) override;
     void showMain() override;
     void tally() override;
-    double score() override;
-    void setScoreText(const QString &text) override;
+    void showAttemptedOnBoard();
     void openPrize(tally::Prize prize);
     void rideOnBoard(QWidget *score, QuizBoard *board);
 

@@ -80,6 +80,12 @@ QStringList missedIn(QWidget *window)
     return missing;
 }
 
+// What a screen reader says of `control`.
+QString spoken(QWidget *control, QAccessible::Text text)
+{
+    return QAccessible::queryAccessibleInterface(control)->text(text);
+}
+
 } // namespace
 
 class TestGame : public QObject
@@ -137,13 +143,14 @@ private slots:
         game->scorecard.peek()->move(700, 600); // the player's place is kept
 
         // Play again mid-game: the score starts over, the flags and the board stay.
-        game.program->scorecard.get()->setScoreText(" 5");
+        game->score.set(5);
         game->attempted.set(3);
         QuizBoard *board = game->quiz.peek();
         game.play();
         QCOMPARE(game.score(), QString("0"));
         QCOMPARE(game->quiz.peek(), board);
         QVERIFY(game->attempted.isSet(3));
+        QCOMPARE(spoken(child<QWidget>(board, "q3"), QAccessible::Description), QString("Attempted. Score: 0 of 14"));
         QCOMPARE(game->scorecard.peek()->pos(), QPoint(700, 600));
     }
 
@@ -182,7 +189,7 @@ private slots:
         TestProgram game;
         game.play();
         game->attempted.set(9);
-        game.program->scorecard.get()->setScoreText(" 2");
+        game->score.set(2);
         ScoreWindow *scorecard = game->scorecard.peek();
         pressCloseBox(scorecard); // hides only: the score survives
         pressCloseBox(game->main.peek());
@@ -332,7 +339,6 @@ private slots:
         for (QWidget *window : shown)
             missing += missedIn(window);
         QCOMPARE(missing.join(", "), QString());
-        const auto spoken = [](QWidget *w, auto text) { return QAccessible::queryAccessibleInterface(w)->text(text); };
         QCOMPARE(spoken(game->scorecard.peek()->scorelabel, QAccessible::Name), QString("Score: 0 of 14"));
         QCOMPARE(spoken(child<QWidget>(game->quiz.peek(), "q1"), QAccessible::Description),
                  QString("Attempted. Score: 0 of 14"));

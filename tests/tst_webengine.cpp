@@ -3,7 +3,6 @@
 
 #include "prizes/BrowserModule.h"
 #include "prizes/BrowserWindow.h"
-#include "quiz/ScoreWindow.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -30,7 +29,7 @@ const QString kVolumeTitle = "Volume 1: The Star That Answered";
 BrowserWindow *awardTwelve(TestProgram &game)
 {
     game.play();
-    game->scorecard.get()->setScoreText(" 12");
+    game->score.set(12);
     const QList<QWidget *> before = QApplication::topLevelWidgets();
     click(game->quiz.peek(), "donebutton");
     for (QWidget *window : QApplication::topLevelWidgets()) {
