@@ -81,10 +81,10 @@ public:
         board->windowHandle()->installEventFilter(this);
     }
 
-    // Shows the score on the board, once the board is on screen: a popup
-    // needs its parent mapped.
     static constexpr const char *kName = "scoreRide";
 
+    // Shows the score on the board, once the board is on screen: a popup
+    // needs its parent mapped.
     void show()
     {
         if (!m_board->windowHandle()->isExposed() || !m_score || m_score->isVisible())
@@ -93,7 +93,7 @@ public:
         m_score->show();
     }
 
-protected:
+private:
     // Where the score stands relative to the board, out of the way of its
     // controls on a screen of 1024 by 768 too, and within the rules of the
     // desktop. KWin centres every new window: the score stands left of the
@@ -110,6 +110,7 @@ protected:
         return {0, m_board->height()};
     }
 
+protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::Expose && watched == m_board->windowHandle())
