@@ -68,8 +68,11 @@ namespace {
 class ScoreRide : public QObject
 {
 public:
-    ScoreRide(QuizBoard *board, QWidget *score)
-        : QObject(board), m_board(board), m_score(score), m_ownFlags(score->windowFlags())
+    // Once off the board, the score window hands the keyboard on to what
+    // `keyboardTo` answers.
+    ScoreRide(QuizBoard *board, QWidget *score, std::function<QWidget *()> keyboardTo)
+        : QObject(board), m_board(board), m_score(score), m_ownFlags(score->windowFlags()),
+          m_keyboardTo(std::move(keyboardTo))
     {
         setObjectName(kName);
         // Qt makes a tool-tip window with a parent window an xdg_popup
@@ -122,6 +125,8 @@ protected:
                 const bool shown = m_score->isVisible();
                 m_score->setWindowFlags(m_ownFlags);
                 m_score->setVisible(shown);
+                if (shown)
+                    handOnKeyboard();
             }
             deleteLater();
         }
@@ -129,9 +134,26 @@ protected:
     }
 
 private:
+    // A window of its own again, the score takes the keyboard that the
+    // compositor gives a window as it maps (after Back, the main window's):
+    // the first time it has it, it passes it on.
+    void handOnKeyboard()
+    {
+        auto *once = new QObject(m_score);
+        connect(qGuiApp, &QGuiApplication::focusWindowChanged, once,
+                [score = m_score.data(), keyboardTo = m_keyboardTo, once](QWindow *focus) {
+                    if (focus != score->windowHandle())
+                        return;
+                    once->deleteLater();
+                    if (QWidget *window = keyboardTo())
+                        window->activateWindow();
+                });
+    }
+
     QuizBoard *m_board;
     QPointer<QWidget> m_score;
     Qt::WindowFlags m_ownFlags;
+    std::function<QWidget *()> m_keyboardTo;
 };
 
 } // namespace
@@ -139,8 +161,12 @@ private:
 void Program::rideOnBoard(QWidget *score, QuizBoard *board)
 {
     auto *ride = static_cast<ScoreRide *>(board->findChild<QObject *>(ScoreRide::kName, Qt::FindDirectChildrenOnly));
-    if (!ride)
-        ride = new ScoreRide(board, score);
+    if (!ride) {
+        ride = new ScoreRide(board, score, [this]() -> QWidget * {
+            MainWindow *shown = main.peek();
+            return shown && shown->isVisible() ? shown : nullptr;
+        });
+    }
     ride->show();
 }
 

@@ -3,10 +3,10 @@
 # does: GNOME Shell or KWin (tests/desktop/gnome.sh, kwin.sh), every key sent
 # through the compositor's own input, every check read from the compositor's
 # own window list. Three games in a row, fourteen right (the grand prize), ten
-# (the animation) and none. Fails on: the keyboard off the board after Play or
-# after a verdict, a board control covered by the score, a message box away
-# from or under the window it was raised from, a Qt warning, and on KWin the
-# OpenGL driver loaded at start.
+# (the animation) and none, then Back. Fails on: the keyboard off the board
+# after Play or after a verdict, or off the main window after Back; a board
+# control covered by the score; a message box away from or under the window it
+# was raised from; a Qt warning; and on KWin the OpenGL driver loaded at start.
 # Usage: play.sh gnome|kwin LVTRIV ANSWERS
 set -eu
 desktop=$1
@@ -230,6 +230,10 @@ play 0
 await "the tally's answer did not come up" keyboard_on Sorry
 key Return
 await "the keyboard is not back on the board after the tally" keyboard_on "The Quiz!"
+# From the tally button round to Back, past the fourteen questions.
+for n in $(seq 1 15); do key Tab; done
+key space
+await "Back did not give the keyboard to the main window" keyboard_on "Lumen Vesper Quiz v3.0"
 kill "$game"
 game=""
 [ ! -s "$work/game.log" ] || fail "the game printed something"
