@@ -195,12 +195,7 @@ end_game() {
 
 # gone: waits up to 30 s for the program to end.
 gone() {
-    tries=0
-    while kill -0 "$game" 2>/dev/null; do
-        tries=$((tries + 1))
-        [ "$tries" -le 300 ] || fail "the program did not end"
-        sleep 0.1
-    done
+    ended "$game" || fail "the program did not end"
     started=$(echo "$started" | sed "s/\b$game\b//")
 }
 

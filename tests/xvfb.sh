@@ -29,3 +29,13 @@ start_xvfb() {
     DISPLAY=":$(head -n 1 "$1/display")"
     export DISPLAY
 }
+
+# ended PID: waits up to 30 s for PID to end; false if it has not.
+ended() {
+    tries=0
+    while kill -0 "$1" 2>/dev/null; do
+        tries=$((tries + 1))
+        [ "$tries" -le 300 ] || return 1
+        sleep 0.1
+    done
+}

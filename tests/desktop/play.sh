@@ -199,12 +199,7 @@ play() {
 
 # ends WHAT: the game ends, with nothing on its output.
 ends() {
-    tries=0
-    while kill -0 "$game" 2>/dev/null; do
-        tries=$((tries + 1))
-        [ "$tries" -le 150 ] || fail "the game did not end at $1"
-        sleep 0.2
-    done
+    ended "$game" || fail "the game did not end at $1"
     game=""
     [ ! -s "$work/game.log" ] || fail "the game printed something"
 }
