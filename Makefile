@@ -1,4 +1,6 @@
 # The two commands a player or developer needs: `make run` and `make test`.
+# Each installs what it needs first (scripts/install-deps.sh): make run only
+# what building and running the game need, make test what every test needs.
 BUILD ?= build
 # Parallel jobs of every build and test run.
 JOBS ?= 2
@@ -6,6 +8,13 @@ CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 ifdef CI
 CMAKE_FLAGS += -DLVTRIV_WERROR=ON
 endif
+# Which packages a target needs, and whether its build has the tests; a bare
+# `make` builds the game alone.
+DEPS ?= run
+TESTING ?= OFF
+run: DEPS = run
+test test-asan format-check bench: DEPS = test
+test test-asan bench: TESTING = ON
 
 ASAN_BUILD ?= build-asan
 
@@ -14,20 +23,17 @@ FUZZ_SECONDS ?= 60
 FUZZ_TARGETS = registry_fuzz sysinfo_fuzz
 
 PACKAGE_BUILD ?= build-package
-PACKAGE_JOBS ?= 2
-BUILDFLAG = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
 
-.PHONY: build deps configure run test test-asan format-check fuzz bench package package-check clean
+.PHONY: build deps configure run test test-asan format-check fuzz bench package clean
 
-# A bare `make` builds.
 build: configure
 	cmake --build $(BUILD) -j$(JOBS)
 
 deps:
-	./scripts/install-deps.sh
+	./scripts/install-deps.sh $(DEPS)
 
 configure: deps
-	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
+	cmake -S . -B $(BUILD) $(CMAKE_FLAGS) -DBUILD_TESTING=$(TESTING)
 
 run: build
 	$(BUILD)/app/lvtriv
@@ -35,10 +41,10 @@ run: build
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
 
-# Every test but the package check, built in $(ASAN_BUILD) with AddressSanitizer,
-# LeakSanitizer and UndefinedBehaviorSanitizer: any report fails its test, but
-# for those that tests/sanitizers/ lists as wholly inside Qt, the web engine or
-# a system library.
+# Every test but those of the package, built in $(ASAN_BUILD) with
+# AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer: any report
+# fails its test, but for those that tests/sanitizers/ lists as wholly inside
+# Qt, the web engine or a system library.
 test-asan: deps
 	cmake -S . -B $(ASAN_BUILD) $(CMAKE_FLAGS) -DLVTRIV_SANITIZE=ON
 	cmake --build $(ASAN_BUILD) -j$(JOBS)
@@ -55,7 +61,7 @@ format-check: deps
 # $(FUZZ_BUILD)/crashes/TARGET. Copy a crash into fuzz/corpus or
 # fuzz/sysinfo-corpus once it is mended, so that `make test` replays it.
 fuzz:
-	./scripts/install-deps.sh --fuzz
+	./scripts/install-deps.sh fuzz
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DLVTRIV_FUZZ=ON
 	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target $(FUZZ_TARGETS)
 	set -e; for target in $(FUZZ_TARGETS); do \
@@ -76,25 +82,13 @@ bench: build
 	$(BUILD)/bench/startup_bench
 	sh bench/wayland_startup.sh $(BUILD) bench/results.md
 
-# The Debian package, from a Release build for /usr with the executable in
-# /usr/games and Debian's hardening flags; the .deb lands in $(PACKAGE_BUILD).
-package: deps
-	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
-		-DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_INSTALL_BINDIR=games \
-		-DCMAKE_CXX_FLAGS="$$($(BUILDFLAG) CPPFLAGS) $$($(BUILDFLAG) CXXFLAGS)" \
-		-DCMAKE_EXE_LINKER_FLAGS="$$($(BUILDFLAG) LDFLAGS)" \
-		-DCMAKE_MODULE_LINKER_FLAGS="$$($(BUILDFLAG) LDFLAGS)"
-	cmake --build $(PACKAGE_BUILD) -j$(PACKAGE_JOBS)
-	rm -f $(PACKAGE_BUILD)/*.deb
-	cd $(PACKAGE_BUILD) && cpack -G DEB
-
-# The package, then scripts/check-package on it with the module test program
-# built in the same folder (so that it looks for the module where the package's
-# program does).
-package-check: package
-	cmake -S . -B $(PACKAGE_BUILD) -DBUILD_TESTING=ON
-	cmake --build $(PACKAGE_BUILD) -j$(PACKAGE_JOBS) --target tst_installedmodule
-	./scripts/check-package $(PACKAGE_BUILD)/lvtriv_*.deb $(PACKAGE_BUILD)/tests/tst_installedmodule
+# The Debian package, built by dpkg-buildpackage from debian/ in a fresh
+# clone under $(PACKAGE_BUILD) (what git tracks, uncommitted changes
+# included), then judged by lintian --pedantic: the .deb, its -dbgsym
+# package, the source package and the .changes land in $(PACKAGE_BUILD).
+package:
+	./scripts/install-deps.sh package
+	./scripts/build-package $(PACKAGE_BUILD)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(PACKAGE_BUILD)

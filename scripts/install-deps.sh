@@ -1,44 +1,71 @@
 #!/bin/sh
-# Installs the Debian packages lvtriv needs to build, test, package and run
-# (Xvfb and xdotool for the start-up test on a real X server, Weston and Qt's
-# Wayland platform for the tests on Wayland, GNOME Shell and KWin with KWin's
-# title bars and its fake-input protocol for the games on those desktops,
-# libwayland-client's headers for the game's one GNOME request, libxcb and valgrind for the
-# start-up benchmark, Orca with openbox, the session bus and the accessibility
-# bus for the test of what a blind player hears, QtSvg for the picture tool
-# drawart, which renders the line art from assets/src/*.svg; the program itself
-# does not link it).
+# Installs the Debian packages that one of lvtriv's ways of working needs:
+#   scripts/install-deps.sh run       building and running the game (make run)
+#   scripts/install-deps.sh package   building and judging the Debian package
+#                                     (make package): what building needs,
+#                                     then debhelper and lintian
+#   scripts/install-deps.sh test      everything make test runs (run's and
+#                                     package's, then the test tools)
+#   scripts/install-deps.sh fuzz      run's, then clang and its libFuzzer
 # Idempotent: asks dpkg first and touches apt only when something is missing.
-# With --fuzz it also installs clang and its libFuzzer runtime for `make fuzz`.
-# `make test-asan` needs nothing more: g++ brings its sanitizer runtimes
-# (libasan, libubsan) on Debian.
+# Packages come without their Recommends, but for those that Debian installs
+# with Qt's run-time libraries on every player's machine (the test set names
+# them), so that the tests meet what players have.
+# `make test-asan` needs nothing more than test: g++ brings its sanitizer
+# runtimes (libasan, libubsan) on Debian.
 set -eu
 
-packages="
+# What debian/control's Build-Depends name, with the C++ tool chain.
+build="
 cmake
-clang-format
 g++
 make
-pkg-config
+pkgconf
 qt6-base-dev
 qt6-base-private-dev
 qt6-webengine-dev
-libqt6webenginecore6-bin
-libgl-dev
+libwayland-dev
 fonts-dejavu-core
 fonts-liberation2
+"
+
+# What the game needs to run beyond its libraries: the web engine's helper
+# process, and Qt's Wayland platform to run natively on a Wayland desktop.
+play="
+libqt6webenginecore6-bin
+qt6-wayland
+"
+
+# dpkg-buildpackage with debhelper, and lintian.
+package="
 dpkg-dev
+debhelper
 lintian
+"
+
+# What Debian recommends with Qt's run-time libraries (libqt6gui6: the GTK
+# platform theme); autopkgtest with what the installed game's tests
+# (debian/tests/control) depend on: Xvfb, openbox, xdotool and xprop for the
+# games by keys, desktop-file-utils and appstream for the files a desktop
+# reads; clang-format; libxcb and valgrind for the start-up
+# benchmark; Weston for the browser prize on Wayland; GNOME Shell and KWin
+# with KWin's title bars and its fake-input protocol for the games on those
+# desktops; Orca with the session bus and the accessibility bus for what a
+# blind player hears; QtSvg for the picture tool drawart, which renders the
+# line art from assets/src/*.svg (the program itself does not link it).
+test="
+qt6-gtk-platformtheme
+autopkgtest
+xvfb
+openbox
+xdotool
+x11-utils
 desktop-file-utils
 appstream
-xvfb
-x11-utils
-xdotool
+clang-format
 libxcb1-dev
 valgrind
 weston
-qt6-wayland
-libwayland-dev
 gnome-shell
 kwin-wayland
 kwin-style-breeze
@@ -46,13 +73,20 @@ plasma-wayland-protocols
 libwayland-bin
 qt6-svg-dev
 orca
-openbox
 dbus-daemon
 at-spi2-core
 "
-if [ "${1:-}" = "--fuzz" ]; then
-    packages="$packages clang libclang-rt-14-dev"
-fi
+
+case ${1:-run} in
+run) packages="$build $play" ;;
+package) packages="$build $package" ;;
+test) packages="$build $play $package $test" ;;
+fuzz) packages="$build $play clang libclang-rt-14-dev" ;;
+*)
+    echo "usage: scripts/install-deps.sh [run|package|test|fuzz]" >&2
+    exit 2
+    ;;
+esac
 
 missing=""
 for p in $packages; do

@@ -1,0 +1,51 @@
+# The version and the release date come from the one changelog,
+# debian/changelog, which the package installs and whose date
+# dpkg-buildpackage exports as SOURCE_DATE_EPOCH. Sets LVTRIV_VERSION
+# ("3.0.0"), and for the AppStream release and the manual page
+# LVTRIV_RELEASE_DATE ("2026-12-06") and LVTRIV_RELEASE_MONTH ("December 2026"),
+# both in UTC and in English whatever the build machine's zone and locale.
+
+set(changelog ${CMAKE_CURRENT_LIST_DIR}/../debian/changelog)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${changelog})
+file(STRINGS ${changelog} head LIMIT_COUNT 1)
+file(STRINGS ${changelog} trailer REGEX "^ -- " LIMIT_COUNT 1)
+if(NOT head MATCHES "^lvtriv \\(([0-9]+\\.[0-9]+\\.[0-9]+)\\) ")
+  message(FATAL_ERROR "debian/changelog's first entry names no version: ${head}")
+endif()
+set(LVTRIV_VERSION ${CMAKE_MATCH_1})
+
+set(months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+if(NOT trailer MATCHES ", ([0-9]+) ([A-Z][a-z][a-z]) ([0-9]+) ([0-9]+):([0-9]+):([0-9]+) ([+-])([0-9][0-9])([0-9][0-9])$")
+  message(FATAL_ERROR "debian/changelog's first entry has no date: ${trailer}")
+endif()
+# Each field by name, leading zeros dropped (math() would read them as octal).
+set(names - day month_name year hour minute second sign offset_hours offset_minutes)
+foreach(i RANGE 1 9)
+  list(GET names ${i} name)
+  set(${name} ${CMAKE_MATCH_${i}})
+endforeach()
+foreach(name day year hour minute second offset_hours offset_minutes)
+  string(REGEX REPLACE "^0+([0-9])" "\\1" ${name} "${${name}}")
+endforeach()
+list(FIND months ${month_name} month)
+math(EXPR month "${month} + 1")
+
+# Days since 1970-01-01 of the civil date (Howard Hinnant's days_from_civil).
+set(shifted_month ${month})
+if(month LESS_EQUAL 2)
+  math(EXPR year "${year} - 1")
+  math(EXPR shifted_month "${month} + 12")
+endif()
+math(EXPR era "${year} / 400")
+math(EXPR year_of_era "${year} - ${era} * 400")
+math(EXPR day_of_year "(153 * (${shifted_month} - 3) + 2) / 5 + ${day} - 1")
+math(EXPR day_of_era "${year_of_era} * 365 + ${year_of_era} / 4 - ${year_of_era} / 100 + ${day_of_year}")
+math(EXPR epoch "(${era} * 146097 + ${day_of_era} - 719468) * 86400 + ${hour} * 3600 + ${minute} * 60 + ${second}
+                 ${sign} -1 * (${offset_hours} * 3600 + ${offset_minutes} * 60)")
+
+# string(TIMESTAMP) formats SOURCE_DATE_EPOCH where it is set.
+set(outer_epoch "$ENV{SOURCE_DATE_EPOCH}")
+set(ENV{SOURCE_DATE_EPOCH} ${epoch})
+string(TIMESTAMP LVTRIV_RELEASE_DATE "%Y-%m-%d" UTC)
+string(TIMESTAMP LVTRIV_RELEASE_MONTH "%B %Y" UTC)
+set(ENV{SOURCE_DATE_EPOCH} "${outer_epoch}")

@@ -1,0 +1,70 @@
+# X11 back end of the desktop games: an Xvfb of its own at 1024x768 with
+# openbox as the window manager. Keys go in through the X server's test
+# extension (xdotool), the windows come from the window manager's stacking
+# list and its active window. Sourced by tests/desktop/play.sh.
+
+desktop_start() {
+    require Xvfb openbox xdotool xprop xwininfo
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    x11_server=$!
+    wait_for -s "$work/display" "$x11_server" Xvfb "$work/xvfb.log"
+    DISPLAY=":$(head -n 1 "$work/display")"
+    export DISPLAY
+    # openbox's defaults, without the dialog an empty file would raise.
+    echo '<openbox_config xmlns="http://openbox.org/3.4/rc"/>' >"$work/openbox.xml"
+    openbox --sm-disable --config-file "$work/openbox.xml" >"$work/compositor.log" 2>&1 &
+    x11_manager=$!
+    x11_tries=0
+    until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q '# 0x'; do
+        x11_tries=$((x11_tries + 1))
+        [ "$x11_tries" -le 150 ] && kill -0 "$x11_manager" 2>/dev/null || fail "openbox did not start"
+        sleep 0.2
+    done
+}
+
+# An X key code is the Linux one plus 8; xdotool takes a number that names
+# no key symbol as a key code.
+desktop_keys() {
+    for code in "$@"; do
+        xdotool key "$((code + 8))" || fail "cannot send key $code"
+    done
+}
+
+# One line per managed window, top first: caption, frame x, y, width, height,
+# 1 where it holds the keyboard, and its process.
+desktop_windows() {
+    x11_active=$(xprop -root _NET_ACTIVE_WINDOW | sed -n 's/.*# \(0x[0-9a-f]*\).*/\1/p')
+    for id in $(xprop -root _NET_CLIENT_LIST_STACKING | sed -n 's/.*# //p' | tr -d , | tr ' ' '\n' | tac); do
+        caption=$(xdotool getwindowname "$id" 2>/dev/null) || continue
+        extents=$(xprop -id "$id" _NET_FRAME_EXTENTS | sed -n 's/.* = //p' | tr -d ,)
+        xwininfo -id "$id" | awk -v caption="$caption" -v extents="${extents:-0 0 0 0}" \
+            -v focus="$([ "$id" = "$x11_active" ] && echo 1 || echo 0)" -v pid="$(xdotool getwindowpid "$id" 2>/dev/null)" '
+            /Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
+            /Width:/ { w = $NF } /Height:/ { h = $NF }
+            END { split(extents, e, " ")
+                  printf "%s\t%d\t%d\t%d\t%d\t%d\t%s\n", caption, x - e[1], y - e[3], w + e[1] + e[2], h + e[3] + e[4], focus, pid }'
+    done
+}
+
+# desktop_window_class CAPTION: the class half of the window's WM_CLASS.
+desktop_window_class() {
+    id=$(xdotool search --limit 1 --name "^$1\$") || return 1
+    xprop -id "$id" WM_CLASS | sed -n 's/.*, "\(.*\)"$/\1/p'
+}
+
+desktop_screenshot() {
+    xwd -root -silent >"$1"
+}
+
+desktop_stop() {
+    for x11_process in "${x11_manager:-}" "${x11_server:-}"; do
+        [ -z "$x11_process" ] || kill "$x11_process" 2>/dev/null || true
+    done
+}
+
+# desktop_launch PROGRAM LOG: starts PROGRAM as a plain X11 session does,
+# its output into LOG; sets game.
+desktop_launch() {
+    "$1" >"$2" 2>&1 &
+    game=$!
+}
