@@ -1,3 +1,4 @@
+#include "platform/Session.h"
 #include "shell/Application.h"
 #include "shell/MainWindow.h"
 #include "shell/Program.h"
@@ -6,11 +7,12 @@
 
 int main(int argc, char *argv[])
 {
-    setUpPlatform();
+    session::chooseBeforeApplication();
     QApplication app(argc, argv);
     setUpApplication(app);
 
     Program program([] { QCoreApplication::exit(0); });
     program.main.show();
+    session::giveBackEnvironment();
     return app.exec();
 }

@@ -2,7 +2,6 @@
 
 #include "platform/Controls.h"
 #include "platform/Pixels.h"
-#include "platform/Plasma.h"
 #include "platform/TextBoxAccessible.h"
 #include "platform/Window.h"
 
@@ -138,15 +137,6 @@ QPalette lightPalette()
 }
 
 } // namespace
-
-void setUpPlatform()
-{
-    // KWin draws every window's title bar. Qt 6.4 would load the OpenGL
-    // driver at start-up only to ask whether it may draw its own (85 MiB at
-    // the peak against 32 without), and then draws none.
-    if (plasma::running() && !qEnvironmentVariableIsSet("QT_WAYLAND_DISABLE_WINDOWDECORATION"))
-        qputenv("QT_WAYLAND_DISABLE_WINDOWDECORATION", "1");
-}
 
 void setUpApplication(QApplication &app)
 {
