@@ -5,6 +5,7 @@
 #include <QTextLayout>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -54,7 +55,8 @@ public:
     }
     QString text(int startOffset, int endOffset) const override
     {
-        return box()->text().mid(startOffset, endOffset - startOffset);
+        const auto [start, end] = range(startOffset, endOffset);
+        return box()->text().mid(start, end - start);
     }
     int characterCount() const override { return int(box()->text().size()); }
     int cursorPosition() const override { return box()->cursorPosition(); }
@@ -69,14 +71,18 @@ public:
     void removeSelection(int) override { box()->deselect(); }
     void setSelection(int, int startOffset, int endOffset) override
     {
-        box()->setSelection(startOffset, endOffset - startOffset);
+        const auto [start, end] = range(startOffset, endOffset);
+        box()->setSelection(start, end - start);
     }
     // The box tells where its caret is, scrolled and inside its frame; the
-    // other characters lie where the box's font puts them from there.
+    // other characters lie where the box's font puts them from there. Past
+    // the last character, where the caret is as a player types (and in an
+    // empty box), the rectangle is the caret's place, for a magnifier to
+    // follow.
     QRect characterRect(int offset) const override
     {
         const QString text = box()->text();
-        if (offset < 0 || offset >= text.size())
+        if (offset < 0 || offset > text.size())
             return {};
         QTextLayout layout(text, box()->font());
         layout.beginLayout();
@@ -84,7 +90,8 @@ public:
         layout.endLayout();
         const QRect caret = box()->inputMethodQuery(Qt::ImCursorRectangle).toRect();
         const qreal origin = caret.left() + caret.width() / 2 - line.cursorToX(box()->cursorPosition());
-        const auto [left, right] = std::minmax({line.cursorToX(offset), line.cursorToX(offset + 1)});
+        const int next = offset < text.size() ? offset + 1 : offset;
+        const auto [left, right] = std::minmax({line.cursorToX(offset), line.cursorToX(next)});
         const QRect character(qRound(origin + left), caret.top(), std::max(1, qRound(right - left)),
                               box()->fontMetrics().height());
         return character.translated(box()->mapToGlobal(QPoint()));
@@ -107,13 +114,21 @@ public:
     {
         if (box()->isReadOnly())
             return;
-        const int start = std::clamp(startOffset, 0, characterCount());
-        box()->setSelection(start, std::clamp(endOffset, start, characterCount()) - start);
+        const auto [start, end] = range(startOffset, endOffset);
+        box()->setSelection(start, end - start);
         box()->insert(text);
     }
 
 private:
     QLineEdit *box() const { return static_cast<QLineEdit *>(widget()); }
+
+    // Offsets as a client on the accessibility bus sends them, any int at
+    // all, within the text and in order: never subtracted unclamped.
+    std::pair<int, int> range(int startOffset, int endOffset) const
+    {
+        const int start = std::clamp(startOffset, 0, characterCount());
+        return {start, std::clamp(endOffset, start, characterCount())};
+    }
 };
 
 // Asked at QLineEdit's turn alone, the most derived class first (see

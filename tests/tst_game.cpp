@@ -27,6 +27,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <climits>
 #include <functional>
 #include <map>
 #include <tuple>
@@ -390,14 +391,47 @@ private slots:
             editable->deleteText(int(answer.size()), int(answer.size()) + 1);
             QCOMPARE(box->text(), answer);
 
+            const QRect onScreen(box->mapToGlobal(QPoint()), box->size());
             text->setCursorPosition(0);
             const QRect character = text->characterRect(0);
-            QVERIFY2(QRect(box->mapToGlobal(QPoint()), box->size()).contains(character)
+            QVERIFY2(onScreen.contains(character)
                          && qAbs(character.width() - box->fontMetrics().horizontalAdvance(answer.front())) <= 1,
                      qPrintable(box->objectName()));
             int start = -1, end = -1;
             text->attributes(int(answer.size()) - 1, &start, &end);
             QCOMPARE(QPoint(start, end), QPoint(0, int(answer.size())));
+
+            // Where the caret is as a player types, at the end and in an
+            // empty box, a magnifier that follows it finds it in the box.
+            const int last = int(answer.size()) - 1;
+            text->setCursorPosition(last + 1);
+            const QRect caret = text->characterRect(last + 1);
+            QVERIFY2(!caret.isEmpty() && onScreen.contains(caret) && caret.left() > text->characterRect(last).left(),
+                     qPrintable(box->objectName()));
+            box->clear();
+            QVERIFY2(!text->characterRect(0).isEmpty() && onScreen.contains(text->characterRect(0)),
+                     qPrintable(box->objectName()));
+            box->setText(answer);
+
+            // Offsets from a client on the bus are taken at their word no
+            // further than the text goes.
+            QCOMPARE(text->text(INT_MIN, 1), answer.left(1));
+            QCOMPARE(text->text(1, INT_MIN), QString());
+            text->addSelection(INT_MIN, 2);
+            text->selection(0, &start, &end);
+            QCOMPARE(QPoint(start, end), QPoint(0, 2));
+            text->setSelection(0, last, INT_MAX);
+            QCOMPARE(box->selectedText(), answer.right(1));
+
+            // A box made read-only takes nothing from them.
+            box->setReadOnly(true);
+            editable->replaceText(0, text->characterCount(), "x");
+            editable->insertText(0, "x");
+            editable->deleteText(0, 1);
+            accessible->setText(QAccessible::Value, "x");
+            QVERIFY(accessible->state().readOnly && !accessible->state().editable);
+            QCOMPARE(box->text(), answer);
+            box->setReadOnly(false);
         }
         if (question > 0) {
             click(window, "donebutton");
