@@ -1,38 +1,55 @@
 #!/bin/sh
-# Once the game's main window is up, no web engine and no image plugin may be
-# loaded in it (the window's pictures and icon are built in as pixels), and on
-# a real X server (Xvfb, xcb platform) no OpenGL driver or LLVM either
-# (libGLX, libEGL and libOpenGL, which Qt's xcb plugin links, are allowed).
-# The same on Wayland (Weston, through on_weston.sh), where Qt 6.4 itself loads
-# the OpenGL driver with the first window: it asks the driver whether it can
-# draw title bars (QWaylandDisplay::supportsWindowDecoration), so there the
-# driver is listed, not refused.
+# What the game loads at start-up on the desktops players have, with what
+# Debian installs beside Qt by default (Qt's GTK platform theme among it).
+# Once the main window is up, no web engine and no image plugin may be loaded
+# in it (the window's pictures and icon are built in as pixels), and no GTK:
+# the game draws with a look of its own, and GTK's accessibility bridge would
+# put a second application named lvtriv on the accessibility bus, beside the
+# game's one, which must be there alone.
+# On a real X server (Xvfb, xcb platform) the game starts as no desktop, as
+# GNOME, as Xfce and as Cinnamon start it (their session variables), each
+# peak within 1.10x of the first's, and loads no OpenGL driver or LLVM
+# either (libGLX, libEGL and libOpenGL, which Qt's xcb plugin links, are
+# allowed). On Wayland (Weston, through on_weston.sh; GNOME Shell, with
+# --on-gnome) Qt 6.4 itself loads the OpenGL driver with the first window: it
+# asks the driver whether it can draw title bars
+# (QWaylandDisplay::supportsWindowDecoration), so there the driver is listed,
+# not refused.
 # Then the browser prize is won on the X server and must show its page: the
 # web engine fails on a real display when nobody prepared its OpenGL context.
 # Usage: startup_maps.sh LVTRIV TST_WEBENGINE
+#        startup_maps.sh --on-gnome LVTRIV
 set -eu
-if [ "$1" = --on-wayland ]; then
-    platform=wayland
+case $1 in
+--on-wayland | --on-gnome)
+    platform=${1#--on-}
     program=$2
-else
+    ;;
+*)
     platform=xcb
     program=$1
     award=$2
-fi
+    ;;
+esac
+session=""
 
 fail() {
-    echo "startup_maps ($platform): $*" >&2
+    echo "startup_maps ($platform${session:+, $session session}): $*" >&2
     exit 1
 }
-. "$(dirname "$0")/xvfb.sh"
+here=$(dirname "$0")
+. "$here/xvfb.sh"
+. "$here/session.sh"
 
-require Xvfb xdotool timeout weston weston-debug
+require Xvfb xdotool timeout weston weston-debug dbus-daemon gdbus
+ls /usr/lib/*/qt6/plugins/platformthemes/libqgtk3.so >/dev/null 2>&1 ||
+    fail "Qt's GTK platform theme, which Debian installs with Qt, is missing: scripts/install-deps.sh installs it"
 
 work=$(mktemp -d)
 xserver=""
-game=""
 cleanup() {
-    [ -z "$game" ] || kill "$game" 2>/dev/null || true
+    end_session
+    [ "$platform" != gnome ] || desktop_stop
     [ -z "$xserver" ] || kill "$xserver" 2>/dev/null || true
     rm -rf "$work"
 }
@@ -41,52 +58,98 @@ trap 'exit 1' INT TERM
 
 # main_window_up: whether the game has shown its main window.
 main_window_up() {
-    if [ "$platform" = xcb ]; then
-        xdotool search --all --onlyvisible --pid "$game" --name '^Lumen Vesper Quiz v3\.0$' >/dev/null 2>&1
-    else
-        weston-debug scene-graph 2>/dev/null | grep -q "window 'Lumen Vesper Quiz v3.0'"
-    fi
+    case $platform in
+    xcb) xdotool search --all --onlyvisible --pid "$game" --name '^Lumen Vesper Quiz v3\.0$' >/dev/null 2>&1 ;;
+    wayland) weston-debug scene-graph 2>/dev/null | grep -q "window 'Lumen Vesper Quiz v3.0'" ;;
+    gnome) desktop_windows | grep -q "^Lumen Vesper Quiz v3.0	" ;;
+    esac
 }
 
-if [ "$platform" = xcb ]; then
-    start_xvfb "$work"
-    XDG_RUNTIME_DIR="$work/runtime"
-    QT_QPA_PLATFORM=xcb
-    export XDG_RUNTIME_DIR QT_QPA_PLATFORM
-    mkdir -m 700 "$XDG_RUNTIME_DIR"
-    heavy='_dri\.so|/libLLVM[^/]*$|/libQt6WebEngine[^/]*$|/imageformats/'
-else
-    heavy='/libQt6WebEngine[^/]*$|/imageformats/'
+# start_game: starts the game and waits for its main window, then a moment
+# for anything the first paint loads; sets game.
+start_game() {
+    "$program" >"$work/game.log" 2>&1 &
+    game=$!
+    remember "$game"
+    tries=0
+    until main_window_up; do
+        tries=$((tries + 1))
+        [ "$tries" -le 300 ] && kill -0 "$game" 2>/dev/null ||
+            { cat "$work/game.log" >&2 && fail "the main window was not shown within 30 s"; }
+        sleep 0.1
+    done
+    sleep 1
+    kill -0 "$game" 2>/dev/null || { cat "$work/game.log" >&2 && fail "the game ended by itself"; }
+}
+
+stop_game() {
+    end "$game"
+    started=$(echo "$started" | sed "s/\b$game\b//")
+}
+
+# loaded_well: nothing in the game's memory that `heavy` refuses; lists the
+# graphics libraries loaded.
+loaded_well() {
+    awk '$6 ~ /^\// { print $6 }' "/proc/$game/maps" | sort -u >"$work/maps"
+    grep -q '/libQt6Widgets' "$work/maps" || fail "the game's memory map could not be read"
+    if grep -E "$heavy" "$work/maps" >"$work/heavy"; then
+        echo "loaded with the main window up:" >&2
+        cat "$work/heavy" >&2
+        fail "the main window brought in the web engine, an image plugin, GTK or the OpenGL driver"
+    fi
+    echo "main window shown on $platform${session:+ in a $session session}; graphics libraries loaded:"
+    grep -E '/lib(GL|EGL|OpenGL|LLVM)[^/]*$|_dri\.so' "$work/maps" || echo "  none"
+}
+
+heavy='/libQt6WebEngine[^/]*$|/imageformats/|/libgtk-3[^/]*$|/libatk-bridge[^/]*$'
+if [ "$platform" = wayland ]; then
+    start_game
+    loaded_well
+    exit 0
+fi
+mkdir -m 700 "$work/runtime"
+export XDG_RUNTIME_DIR="$work/runtime"
+
+if [ "$platform" = gnome ]; then
+    export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share"
+    export XDG_CACHE_HOME="$work/home/.cache"
+    mkdir -p "$HOME"
+    unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+    start_session_bus
+    . "$here/desktop/gnome.sh"
+    desktop_start
+    a11y_enable
+    session=gnome
+    session_variables "$session"
+    start_game
+    loaded_well
+    one_accessible_game "$game"
+    exit 0
 fi
 
-"$program" >"$work/game.log" 2>&1 &
-game=$!
-tries=0
-until main_window_up; do
-    tries=$((tries + 1))
-    [ "$tries" -le 300 ] && kill -0 "$game" 2>/dev/null \
-        || { cat "$work/game.log" >&2; fail "the main window was not shown within 30 s"; }
-    sleep 0.1
+start_xvfb "$work"
+export QT_QPA_PLATFORM=xcb
+start_session_bus
+start_a11y_bus
+a11y_enable
+heavy="$heavy|_dri\\.so|/libLLVM[^/]*\$"
+for session in none gnome-xorg xfce cinnamon; do
+    session_variables "$session"
+    start_game
+    loaded_well
+    one_accessible_game "$game"
+    peak=$(awk '/^VmHWM/ { print $2 }' "/proc/$game/status")
+    [ "$session" != none ] || bare=$peak
+    echo "peak memory: $((peak / 1024)) MiB"
+    [ "$((peak * 10))" -le "$((bare * 11))" ] || fail "peak memory $((peak / 1024)) MiB, above 1.10x the $((bare / 1024)) MiB with no desktop's"
+    stop_game
 done
-# A moment for anything the first paint loads.
-sleep 1
-kill -0 "$game" 2>/dev/null || { cat "$work/game.log" >&2; fail "the game ended by itself"; }
+session=""
+session_variables none
+end_session
+unset DBUS_SESSION_BUS_ADDRESS
 
-awk '$6 ~ /^\// { print $6 }' "/proc/$game/maps" | sort -u >"$work/maps"
-grep -q '/libQt6Widgets' "$work/maps" || fail "the game's memory map could not be read"
-if grep -E "$heavy" "$work/maps" >"$work/heavy"; then
-    echo "loaded before any prize was won:" >&2
-    cat "$work/heavy" >&2
-    fail "the main window brought in the web engine, an image plugin or the OpenGL driver"
-fi
-echo "main window shown on $platform; graphics libraries loaded:"
-grep -E '/lib(GL|EGL|OpenGL|LLVM)[^/]*$|_dri\.so' "$work/maps" || echo "  none"
-kill "$game"
-wait "$game" 2>/dev/null || true
-game=""
-[ "$platform" = xcb ] || exit 0
-
-sh "$(dirname "$0")/on_weston.sh" sh "$0" --on-wayland "$program"
+sh "$here/on_weston.sh" sh "$0" --on-wayland "$program"
 
 # The browser prize on the same X server, through the program's own code.
 "$award" -platform xcb >"$work/award.log" 2>&1 || { cat "$work/award.log" >&2; fail "the browser award failed on xcb"; }

@@ -71,11 +71,12 @@ desktop_stop() {
 }
 
 # desktop_launch PROGRAM LOG: starts PROGRAM as the shell's launcher does,
-# with an activation token, its output into LOG; sets game.
+# with an activation token and the session's variables, its output into LOG;
+# sets game.
 desktop_launch() {
     token=$(shell_eval 'global.create_app_launch_context(global.display.get_current_time_roundtrip(), -1)
         .get_startup_notify_id(Gio.AppInfo.create_from_commandline("lvtriv", "lvtriv",
             Gio.AppInfoCreateFlags.SUPPORTS_STARTUP_NOTIFICATION), [])')
-    XDG_ACTIVATION_TOKEN=$token XDG_CURRENT_DESKTOP=GNOME "$1" >"$2" 2>&1 &
+    XDG_ACTIVATION_TOKEN=$token XDG_CURRENT_DESKTOP=GNOME XDG_SESSION_TYPE=wayland DESKTOP_SESSION=gnome "$1" >"$2" 2>&1 &
     game=$!
 }

@@ -85,9 +85,9 @@ desktop_stop() {
     kwin_pid=""
 }
 
-# desktop_launch PROGRAM LOG: starts PROGRAM as Plasma would, its output into
-# LOG; sets game.
+# desktop_launch PROGRAM LOG: starts PROGRAM as Plasma would, with its
+# session's variables, its output into LOG; sets game.
 desktop_launch() {
-    XDG_CURRENT_DESKTOP=KDE "$1" >"$2" 2>&1 &
+    XDG_CURRENT_DESKTOP=KDE XDG_SESSION_TYPE=wayland DESKTOP_SESSION=plasmawayland "$1" >"$2" 2>&1 &
     game=$!
 }
