@@ -30,57 +30,20 @@ fail() {
 }
 . "$(dirname "$0")/xvfb.sh"
 
-launcher=/usr/libexec/at-spi-bus-launcher
-require Xvfb openbox orca xdotool dbus-daemon dbus-send "$launcher"
+. "$(dirname "$0")/session.sh"
+
+require Xvfb openbox orca xdotool dbus-daemon gdbus /usr/libexec/at-spi-bus-launcher
 
 work=$(mktemp -d)
-started=""
 xserver=""
 
-# descendants PID: the processes below PID, however deep.
-descendants() {
-    for child in $(pgrep -P "$1" || true); do
-        descendants "$child"
-        echo "$child"
-    done
-}
-
-# end PID: ends PID and everything below it, deepest first; whatever has not
-# ended 3 s after the request (Orca may not) is killed.
-end() {
-    for p in $(descendants "$1") "$1"; do
-        kill "$p" 2>/dev/null || continue
-        tries=0
-        while kill -0 "$p" 2>/dev/null && [ "$tries" -lt 30 ]; do
-            tries=$((tries + 1))
-            sleep 0.1
-        done
-        kill -KILL "$p" 2>/dev/null || true
-    done
-    wait "$1" 2>/dev/null || true
-}
-
-# The accessibility bus starts the registry daemon itself, as no child of
-# ours; it carries the bus launcher's mark in its environment.
-mark="LVTRIV_SCREENREADER=$work"
-marked() {
-    grep -alsF "$mark" /proc/[0-9]*/environ | cut -d / -f 3
-}
-
 cleanup() {
-    for p in $started $(marked); do
-        end "$p"
-    done
+    end_session
     [ -z "$xserver" ] || end "$xserver"
     rm -rf "$work"
 }
 trap cleanup EXIT
 trap 'exit 1' INT TERM
-
-# Processes are ended last started first.
-remember() {
-    started="$1 $started"
-}
 
 start_xvfb "$work"
 openbox --sm-disable --config-file /dev/null >"$work/openbox.log" 2>&1 &
@@ -91,16 +54,13 @@ export XDG_DATA_HOME="$work/home/.local/share" XDG_CACHE_HOME="$work/home/.cache
 mkdir -p -m 700 "$HOME" "$XDG_RUNTIME_DIR"
 # No dconf service: settings live in each process's memory.
 export GSETTINGS_BACKEND=memory LC_ALL=C.UTF-8
-# A player's game finds Orca by the accessibility bus alone.
+# A player's game finds Orca by the accessibility bus alone, in a desktop's
+# session: GNOME's on X11, where Qt would choose GTK's platform theme.
 unset QT_LINUX_ACCESSIBILITY_ALWAYS_ON
+session_variables gnome-xorg
 
-dbus-daemon --session --nofork --print-address=3 3>"$work/bus" >"$work/dbus.log" 2>&1 &
-remember $!
-wait_for -s "$work/bus" "$!" "the session bus" "$work/dbus.log"
-DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work/bus")
-export DBUS_SESSION_BUS_ADDRESS
-env "$mark" "$launcher" --launch-immediately >"$work/a11y.log" 2>&1 &
-remember $!
+start_session_bus
+start_a11y_bus
 
 # Orca's own settings: the transcript written line by line, no key echo, no
 # braille display to look for.
@@ -185,6 +145,7 @@ start_game() {
     remember "$game"
     said "Lumen Vesper Quiz v3.0 frame"
     said "Help push button"
+    one_accessible_game "$game"
 }
 
 # end_game: the prize's QUIT ends the program.
@@ -232,7 +193,7 @@ question() {
     verdict=$seen
     said "OK push button"
     between "$verdict" "$((seen - 1))" | grep -q . || fail "question $1's verdict was not spoken"
-    prompt_once "$1" "$opened" "$verdict"
+    spoken_once "$1" "$opened" "$verdict"
     key Return
     said "Question $1 push button"
     if [ "$2" = right ]; then
@@ -241,13 +202,19 @@ question() {
     fi
 }
 
-# prompt_once N FROM TO: question N's prompt was spoken with its window, at
-# FROM, and not again up to TO.
-prompt_once() {
-    prompt=$(between "$(($2 - 1))" "$2" | sed "s/^.*Question $1 dialog *//" | cut -c 1-40)
+# spoken_once N FROM TO: question N's prompt was spoken with its window, at
+# FROM, and not again up to TO; and no box's name, spoken at its box, was
+# spoken with the window too.
+spoken_once() {
+    window=$(between "$(($2 - 1))" "$2" | sed "s/^.*Question $1 dialog *//")
+    prompt=$(echo "$window" | cut -c 1-40)
     [ -n "$prompt" ] || fail "question $1's window was announced without its prompt"
     times=$(between "$(($2 - 1))" "$3" | grep -cF -- "$prompt")
     [ "$times" -eq 1 ] || fail "question $1's prompt was spoken $times times while its window was filled"
+    between "$2" "$3" | sed -n 's/^\(.*\) text\..*$/\1/p' >"$work/names"
+    while IFS= read -r name; do
+        case $window in *"$name"*) fail "question $1's label \"$name\" was spoken with its window and at its box" ;; esac
+    done <"$work/names"
 }
 
 # heard_well: since the run started, no utterance came twice in a row and no
@@ -283,12 +250,6 @@ play() {
     said "questions right!"
     said "OK push button"
     key Return
-}
-
-# a11y_status PROPERTY: whether the accessibility bus reports PROPERTY on.
-a11y_status() {
-    dbus-send --session --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus \
-        org.freedesktop.DBus.Properties.Get string:org.a11y.Status "string:$1" 2>/dev/null | grep -q true
 }
 
 # Orca is up once it has greeted. Qt reads the accessibility bus's state once,
