@@ -197,6 +197,34 @@ std::string targetTable(const Results &results)
     return table;
 }
 
+std::string desktopTable(const Results &results)
+{
+    std::string table = format(
+        "\n## Start-up per X11 desktop\n\nAs each desktop's session starts a program: its XDG_CURRENT_DESKTOP, "
+        "XDG_SESSION_TYPE and DESKTOP_SESSION, or none of them. Qt's GTK platform theme, which Debian installs with "
+        "Qt, is %s. ref_text, the floor, takes no platform theme. Medians of %d runs of each program in turn, after "
+        "one warm-up run each; ratios are to ref_text on the same desktop. Targets: peak memory 1.10x, exec to the "
+        "map 1.15x (on a quiet machine).\n\n"
+        "| desktop | program | exec to the map, ms (min-max) | ratio | peak memory, MiB | ratio | verdict |\n"
+        "|---|---|---:|---:|---:|---:|---|\n",
+        results.gtkTheme ? "installed" : "**not installed**", results.desktopRuns);
+    for (const Desktop &desktop : results.desktops) {
+        const Startup &text = desktop.programs.front();
+        for (const Startup &each : desktop.programs) {
+            const double time = median(each.mappedMs) / median(text.mappedMs);
+            const double memory = median(each.peakMiB) / median(text.peakMiB);
+            std::string verdict;
+            if (&each != &text) {
+                verdict = std::string("memory ") + (memory <= 1.10 ? "met" : "missed") + ", time ";
+                verdict += !results.load.quiet ? "not judged (under load)" : time <= 1.15 ? "met" : "missed";
+            }
+            table += format("| %s | %s | %s | %.2f | %.1f | %.2f | %s |\n", desktop.label.c_str(), each.label.c_str(),
+                            withRange(each.mappedMs).c_str(), time, median(each.peakMiB), memory, verdict.c_str());
+        }
+    }
+    return table;
+}
+
 std::string awardTable(const Results &results)
 {
     std::string table =
@@ -224,6 +252,6 @@ std::string wakeupTable(const Results &results)
 
 std::string report(const Results &results, const fs::path &source)
 {
-    return header(results, source) + startupTable(results) + targetTable(results) + awardTable(results)
-           + wakeupTable(results);
+    return header(results, source) + startupTable(results) + targetTable(results) + desktopTable(results)
+           + awardTable(results) + wakeupTable(results);
 }

@@ -8,6 +8,14 @@
 #include <string>
 #include <vector>
 
+// The programs as an X11 desktop's session starts them, with its variables.
+struct Desktop
+{
+    std::string label;
+    Environment variables;
+    std::vector<Startup> programs; // ref_text and lvtriv
+};
+
 struct Results
 {
     std::string display;
@@ -16,6 +24,9 @@ struct Results
     int runs = 0;
     int callgrindRuns = 0;
     std::vector<Startup> programs; // ref_empty, ref_text and lvtriv
+    int desktopRuns = 0;
+    std::vector<Desktop> desktops;
+    bool gtkTheme = false; // Qt's GTK platform theme, which Debian installs with Qt, is installed
     std::filesystem::path browserBench;
     int awardRuns = 0;
     std::vector<Awards> awards; // the box answered at once, the box up a second

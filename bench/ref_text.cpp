@@ -6,6 +6,9 @@
 
 int main(int argc, char *argv[])
 {
+    // No platform theme of the desktop's, as the game takes none: the floor
+    // is what a bare window costs on every desktop.
+    QGuiApplication::setDesktopSettingsAware(false);
     QApplication app(argc, argv);
     QWidget window;
     window.setWindowTitle("ref_text");

@@ -7,7 +7,11 @@
 // It first waits up to three minutes for the machine to be quiet; if it never
 // is, the report says so and leaves the targets on time unjudged.
 //
-// Options: --runs N (timed runs of each program, default 21), --award-runs N
+// Then ref_text and the game once more as GNOME's and Xfce's sessions start
+// them on X11, and with none of their variables.
+//
+// Options: --runs N (timed runs of each program, default 21), --desktop-runs N
+// (timed runs of each on each desktop, default 7), --award-runs N
 // (browser_bench processes of each kind, default 5), --callgrind-runs N
 // (default 3), --patience SECONDS (the longest wait for a quiet machine,
 // default 180), --results FILE.
@@ -30,6 +34,7 @@ namespace {
 struct Options
 {
     int runs = 21;
+    int desktopRuns = 7;
     int awardRuns = 5;
     int callgrindRuns = 3;
     std::chrono::seconds patience{180};
@@ -43,6 +48,8 @@ bool parse(int argc, char *argv[], Options &options)
         const int number = std::max(1, std::atoi(argv[i + 1]));
         if (option == "--runs")
             options.runs = number;
+        else if (option == "--desktop-runs")
+            options.desktopRuns = number;
         else if (option == "--award-runs")
             options.awardRuns = number;
         else if (option == "--callgrind-runs")
@@ -79,6 +86,18 @@ Results plan(const Options &options, const std::string &display)
     results.runs = options.runs;
     results.callgrindRuns = options.callgrindRuns;
     results.programs = {{"ref_empty", here / "ref_empty"}, {"ref_text", here / "ref_text"}, {"lvtriv", game}};
+    results.desktopRuns = options.desktopRuns;
+    const auto pair = [&] { return std::vector<Startup>{{"ref_text", here / "ref_text"}, {"lvtriv", game}}; };
+    const auto session = [](const char *desktop, const char *name) {
+        return Environment{{"XDG_CURRENT_DESKTOP", desktop}, {"XDG_SESSION_TYPE", "x11"}, {"DESKTOP_SESSION", name}};
+    };
+    results.desktops = {{"none", {}, pair()},
+                        {"GNOME", session("GNOME", "gnome-xorg"), pair()},
+                        {"Xfce", session("XFCE", "xfce"), pair()}};
+    for (const auto &folder : fs::directory_iterator("/usr/lib")) {
+        if (fs::exists(folder.path() / "qt6/plugins/platformthemes/libqgtk3.so"))
+            results.gtkTheme = true;
+    }
     results.browserBench = here / "browser_bench";
     results.awardRuns = options.awardRuns;
     results.awards = {{"answered at once", 0}, {"left up 1 s", 1000}};
@@ -98,6 +117,14 @@ bool measure(Screen &screen, const Environment &environment, Results &results)
     std::printf("timing %d start-ups of each program\n", results.runs);
     if (!timeStartups(screen, environment, results.programs, results.runs))
         return false;
+    for (Desktop &desktop : results.desktops) {
+        Environment session = environment;
+        session.insert(desktop.variables.begin(), desktop.variables.end());
+        std::printf("timing %d start-ups of ref_text and the game, desktop %s\n", results.desktopRuns,
+                    desktop.label.c_str());
+        if (!timeStartups(screen, session, desktop.programs, results.desktopRuns))
+            return false;
+    }
     std::printf("timing the browser prize, %d processes of each kind\n", results.awardRuns);
     if (!timeAwards(results.browserBench, environment, results.awards, results.awardRuns))
         return false;
@@ -115,10 +142,11 @@ int main(int argc, char *argv[])
 {
     Options options;
     if (!parse(argc, argv, options)) {
-        std::fprintf(stderr,
-                     "usage: %s [--runs N] [--award-runs N] [--callgrind-runs N] [--patience SECONDS] "
-                     "[--results FILE]\n",
-                     argv[0]);
+        std::fprintf(
+            stderr,
+            "usage: %s [--runs N] [--desktop-runs N] [--award-runs N] [--callgrind-runs N] [--patience SECONDS] "
+            "[--results FILE]\n",
+            argv[0]);
         return 2;
     }
     const auto screen = Screen::start();
@@ -126,6 +154,10 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "Xvfb did not start (scripts/install-deps.sh installs it)\n");
         return 1;
     }
+    // Every program starts as on a bare X server, but where a desktop's
+    // variables are added.
+    for (const char *name : {"XDG_CURRENT_DESKTOP", "XDG_SESSION_TYPE", "DESKTOP_SESSION"})
+        unsetenv(name);
     const RuntimeFolder runtime;
     Environment environment = screen->environment();
     environment["XDG_RUNTIME_DIR"] = runtime.path();

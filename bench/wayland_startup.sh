@@ -1,6 +1,9 @@
 #!/bin/sh
 # Start-up on Wayland: the game against ref_text on a KWin and a GNOME Shell of
-# their own (tests/desktop/), as a table appended to bench/results.md. There is
+# their own (tests/desktop/), as a table appended to bench/results.md. Both
+# start with the variables the desktop's session sets; ref_text, the floor,
+# takes no platform theme, and on KWin draws no title bars, as the game does
+# not there (KWin draws them). There is
 # no MapNotify on Wayland: the first frame is the first buffer a program
 # attaches to its window's surface (WAYLAND_DEBUG's log of what it sends, timed
 # from the exec; the log slows both programs alike), and peak memory is VmHWM
@@ -20,6 +23,7 @@ fail() {
     exit 1
 }
 . "$here/../tests/xvfb.sh"
+. "$here/../tests/session.sh"
 require dbus-daemon
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
@@ -28,7 +32,7 @@ median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] 
 # stamps each request with the wall clock's microseconds, modulo 2^32, in ms.
 first_frame() {
     start=$(date +%s%6N)
-    WAYLAND_DEBUG=client "$1" >/dev/null 2>"$work/debug.log" &
+    WAYLAND_DEBUG=client $1 >/dev/null 2>"$work/debug.log" &
     pid=$!
     until grep -q -- '-> wl_surface@[0-9]*\.attach(wl_buffer' "$work/debug.log"; do sleep 0.05; done
     kill "$pid"
@@ -40,7 +44,7 @@ first_frame() {
 
 # peak PROGRAM: MiB at the peak once its window is up.
 peak() {
-    "$1" >/dev/null 2>&1 &
+    $1 >/dev/null 2>&1 &
     pid=$!
     sleep 2
     awk '/^VmHWM/ { printf "%.1f\n", $2 / 1024 }' "/proc/$pid/status"
@@ -61,10 +65,16 @@ measure() {
     export DBUS_SESSION_BUS_ADDRESS
     . "$desktop_dir/$1.sh"
     desktop_start
-    [ "$1" = kwin ] && export XDG_CURRENT_DESKTOP=KDE || export XDG_CURRENT_DESKTOP=GNOME
+    if [ "$1" = kwin ]; then
+        session_variables plasmawayland
+        floor="env QT_WAYLAND_DISABLE_WINDOWDECORATION=1 $build/bench/ref_text"
+    else
+        session_variables gnome
+        floor=$build/bench/ref_text
+    fi
     for run in $(seq 1 "$runs"); do
         for program in ref_text lvtriv; do
-            path=$build/bench/$program
+            path=$floor
             [ "$program" = ref_text ] || path=$build/app/lvtriv
             first_frame "$path" >>"$work/$program.frame"
             peak "$path" >>"$work/$program.peak"
@@ -84,6 +94,7 @@ measure() {
     echo
     echo "On a KWin and a GNOME Shell of their own (1024 by 768; \`bench/wayland_startup.sh\`), 1-min load $(cut -d ' ' -f 1 /proc/loadavg) at the start."
     echo "First frame: the first buffer attached to the window's surface, from the exec; peak memory: VmHWM with the window up."
+    echo "Each program as the desktop's session starts it (XDG_CURRENT_DESKTOP, XDG_SESSION_TYPE, DESKTOP_SESSION); Qt's GTK platform theme, which Debian installs with Qt, is $(ls /usr/lib/*/qt6/plugins/platformthemes/libqgtk3.so >/dev/null 2>&1 && echo installed || echo '**not installed**'). ref_text takes no platform theme, and on KWin no title bars of Qt's own, as the game there."
     echo "Medians of $runs runs. Ratios are to ref_text on the same desktop. Target as on X11: 1.10x in peak memory; the time, logged, is shown and not judged."
     echo "No instruction counts: under callgrind, Mesa's software driver, which Qt's own title bars load, takes minutes to start."
     echo
