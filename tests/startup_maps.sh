@@ -49,7 +49,11 @@ work=$(mktemp -d)
 xserver=""
 cleanup() {
     end_session
-    [ "$platform" != gnome ] || desktop_stop
+    if [ "$platform" = gnome ]; then
+        # The shell writes its caches into the folder as it ends.
+        [ -z "${compositor:-}" ] || end "$compositor"
+        desktop_stop
+    fi
     [ -z "$xserver" ] || kill "$xserver" 2>/dev/null || true
     rm -rf "$work"
 }
