@@ -102,9 +102,13 @@ QWidget *rule(QWidget *parent, const char *name, int left, int top, int right, Q
     return made;
 }
 
+// Each face is asked for by the name of the family that stands in for it
+// (QFont::insertSubstitution, in the application's set-up): a family that Qt
+// does not find by its name costs a fontconfig fallback list at start-up, one
+// for every such name.
 QFont sansFont(qreal pointSize, bool bold)
 {
-    QFont font(QStringLiteral("MS Sans Serif"));
+    QFont font(QFont::substitute(QStringLiteral("MS Sans Serif")));
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     return font;
@@ -112,7 +116,7 @@ QFont sansFont(qreal pointSize, bool bold)
 
 QFont serifFont(qreal pointSize, bool bold)
 {
-    QFont font(QStringLiteral("Times New Roman"));
+    QFont font(QFont::substitute(QStringLiteral("Times New Roman")));
     font.setStyleHint(QFont::Serif);
     font.setPointSizeF(pointSize);
     font.setBold(bold);

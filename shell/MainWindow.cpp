@@ -26,7 +26,7 @@ MainWindow::MainWindow(AttemptedFlags &attempted, Actions &actions) : m_actions(
 
     auto *title = controls::label(client, "Label1", "LUMEN VESPER QUIZ V3.0", 3360, 2400, 3615, 735,
                                   Qt::AlignHCenter | Qt::AlignTop);
-    QFont arial("Arial");
+    QFont arial(QFont::substitute("Arial")); // by its stand-in's name, as controls::sansFont
     arial.setPointSizeF(15.75);
     arial.setBold(true);
     title->setFont(arial);
