@@ -1,8 +1,6 @@
 #pragma once
 
-#ifndef _WIN32
 #include <unistd.h>
-#endif
 
 // True when the process runs with root's rights (effective user id 0), the one
 // case where the web engine runs without its sandbox. The program then trusts
@@ -12,9 +10,5 @@
 // as an argument, so that tests can choose it either way.
 inline bool runningAsRoot()
 {
-#ifdef _WIN32
-    return false;
-#else
     return geteuid() == 0;
-#endif
 }

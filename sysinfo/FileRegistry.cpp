@@ -7,9 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
-#ifndef _WIN32
 #include <sys/stat.h>
-#endif
 
 namespace {
 
@@ -18,13 +16,8 @@ namespace {
 // place between the question and the reading.
 bool rootsAlone(const QFile &file)
 {
-#ifdef _WIN32
-    Q_UNUSED(file);
-    return false;
-#else
     struct stat info;
     return fstat(file.handle(), &info) == 0 && info.st_uid == 0 && (info.st_mode & (S_IWGRP | S_IWOTH)) == 0;
-#endif
 }
 
 } // namespace
@@ -117,9 +110,7 @@ Registry::Status FileRegistry::closeKey(Handle key)
     return m_openKeys.remove(key) ? kSuccess : kInvalidHandle;
 }
 
-#ifndef _WIN32
 std::unique_ptr<Registry> makeSystemRegistry()
 {
     return std::make_unique<FileRegistry>(FileRegistry::defaultPath());
 }
-#endif

@@ -66,6 +66,6 @@ inline constexpr std::uint32_t kValueTextBytes = 1024;
 bool readValueText(Registry &registry, std::uint32_t rootKey, const QString &keyPath, const QString &valueName,
                    QString &valueText);
 
-// The system's registry; where there is none, the read-only stand-in that reads
-// a registry export file (FileRegistry).
+// The registry System Info reads: the read-only one of a registry export file
+// (FileRegistry), on every platform.
 std::unique_ptr<Registry> makeSystemRegistry();
