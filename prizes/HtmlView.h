@@ -40,8 +40,9 @@ private:
 };
 
 // The page view of the browser prize. Every operation can fail, as a web
-// view's can: commands say so by returning false, readings by returning no
-// value. The browser window ignores such failures.
+// view's can: a command that fails (Back with no history) starts nothing, and
+// a reading that fails returns no value. The browser window goes on all the
+// same.
 class HtmlView
 {
 public:
@@ -51,15 +52,15 @@ public:
     virtual QWidget *widget() = 0;
 
     // Starts loading `address`, exactly as given, and returns at once.
-    virtual bool Navigate(const QString &address) = 0;
-    virtual bool GoBack() = 0;
-    virtual bool GoForward() = 0;
+    virtual void Navigate(const QString &address) = 0;
+    virtual void GoBack() = 0;
+    virtual void GoForward() = 0;
     // The program's own start page.
-    virtual bool GoHome() = 0;
+    virtual void GoHome() = 0;
     // One fixed web search page.
-    virtual bool GoSearch() = 0;
-    virtual bool Refresh() = 0;
-    virtual bool Stop() = 0;
+    virtual void GoSearch() = 0;
+    virtual void Refresh() = 0;
+    virtual void Stop() = 0;
 
     // The current page's title and address, and whether a page is loading.
     virtual std::optional<QString> LocationName() const = 0;
@@ -85,5 +86,5 @@ public:
     virtual HtmlView *createHtmlView(QWidget *parent, Addresses addresses) = 0;
 };
 
-#define HtmlViewFactory_iid "org.example.lvtriv.HtmlViewFactory/2.0"
+#define HtmlViewFactory_iid "org.example.lvtriv.HtmlViewFactory/3.0"
 Q_DECLARE_INTERFACE(HtmlViewFactory, HtmlViewFactory_iid)

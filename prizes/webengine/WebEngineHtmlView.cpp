@@ -40,60 +40,53 @@ WebEngineHtmlView::WebEngineHtmlView(QWidget *parent, Addresses addresses) : QWe
 
 // Each command that asks for a page makes the view busy before the engine
 // has even started on it.
-bool WebEngineHtmlView::Navigate(const QString &address)
+void WebEngineHtmlView::Navigate(const QString &address)
 {
     const QUrl url = QUrl::fromUserInput(address);
     if (!url.isValid())
-        return false;
+        return;
     m_load.requested();
     load(url);
-    return true;
 }
 
-bool WebEngineHtmlView::GoBack()
+void WebEngineHtmlView::GoBack()
 {
     if (!history()->canGoBack())
-        return false;
+        return;
     m_load.requested();
     back();
-    return true;
 }
 
-bool WebEngineHtmlView::GoForward()
+void WebEngineHtmlView::GoForward()
 {
     if (!history()->canGoForward())
-        return false;
+        return;
     m_load.requested();
     forward();
-    return true;
 }
 
-bool WebEngineHtmlView::GoHome()
+void WebEngineHtmlView::GoHome()
 {
     m_load.requested();
     load(QUrl(kMangaSummariesAddress));
-    return true;
 }
 
-bool WebEngineHtmlView::GoSearch()
+void WebEngineHtmlView::GoSearch()
 {
     m_load.requested();
     load(QUrl(kSearchPage));
-    return true;
 }
 
-bool WebEngineHtmlView::Refresh()
+void WebEngineHtmlView::Refresh()
 {
     m_load.requested();
     reload();
-    return true;
 }
 
-bool WebEngineHtmlView::Stop()
+void WebEngineHtmlView::Stop()
 {
     stop();
     m_load.ended();
-    return true;
 }
 
 std::optional<QString> WebEngineHtmlView::LocationName() const

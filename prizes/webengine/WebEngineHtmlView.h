@@ -14,13 +14,13 @@ public:
     WebEngineHtmlView(QWidget *parent, Addresses addresses);
 
     QWidget *widget() override { return this; }
-    bool Navigate(const QString &address) override;
-    bool GoBack() override;
-    bool GoForward() override;
-    bool GoHome() override;
-    bool GoSearch() override;
-    bool Refresh() override;
-    bool Stop() override;
+    void Navigate(const QString &address) override;
+    void GoBack() override;
+    void GoForward() override;
+    void GoHome() override;
+    void GoSearch() override;
+    void Refresh() override;
+    void Stop() override;
     std::optional<QString> LocationName() const override;
     std::optional<QString> LocationURL() const override;
     std::optional<bool> Busy() const override;
