@@ -81,12 +81,6 @@ public:
         return shown;
     }
 
-    void hide()
-    {
-        if (m_widget)
-            m_widget->hide();
-    }
-
 private:
     std::function<W *()> m_make;
     CloseBox m_closeBox;
