@@ -1,22 +1,23 @@
 # The two commands a player or developer needs: `make run` and `make test`.
 # Each installs what it needs first (scripts/install-deps.sh): make run only
 # what building and running the game need, make test what every test needs.
-BUILD ?= build
+# They build through the presets of CMakePresets.json: make run the game
+# alone (preset game), make test everything (full), make test-asan the
+# sanitizer build (asan), all in the presets' folders.
+BUILD = build
 # Parallel jobs of every build and test run.
 JOBS ?= 2
-CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+CMAKE_FLAGS ?=
 ifdef CI
 CMAKE_FLAGS += -DLVTRIV_WERROR=ON
 endif
-# Which packages a target needs, and whether its build has the tests; a bare
-# `make` builds the game alone.
+# Which packages a target needs, and which preset it builds; a bare `make`
+# builds the game alone.
 DEPS ?= run
-TESTING ?= OFF
+PRESET ?= game
 run: DEPS = run
 test test-asan format-check bench: DEPS = test
-test test-asan bench: TESTING = ON
-
-ASAN_BUILD ?= build-asan
+test bench: PRESET = full
 
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
@@ -27,28 +28,28 @@ PACKAGE_BUILD ?= build-package
 .PHONY: build deps configure run test test-asan format-check fuzz bench package clean
 
 build: configure
-	cmake --build $(BUILD) -j$(JOBS)
+	cmake --build --preset $(PRESET) -j$(JOBS)
 
 deps:
 	./scripts/install-deps.sh $(DEPS)
 
 configure: deps
-	cmake -S . -B $(BUILD) $(CMAKE_FLAGS) -DBUILD_TESTING=$(TESTING)
+	cmake --preset $(PRESET) $(CMAKE_FLAGS)
 
 run: build
 	$(BUILD)/app/lvtriv
 
 test: build
-	ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
+	ctest --preset full -j$(JOBS)
 
-# Every test but those of the package, built in $(ASAN_BUILD) with
+# Every test but those of the package, built in build-asan with
 # AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer: any report
 # fails its test, but for those that tests/sanitizers/ lists as wholly inside
 # Qt, the web engine or a system library.
 test-asan: deps
-	cmake -S . -B $(ASAN_BUILD) $(CMAKE_FLAGS) -DLVTRIV_SANITIZE=ON
-	cmake --build $(ASAN_BUILD) -j$(JOBS)
-	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j$(JOBS) -LE package
+	cmake --preset asan $(CMAKE_FLAGS)
+	cmake --build --preset asan -j$(JOBS)
+	ctest --preset asan -j$(JOBS)
 
 # Every C++ file follows .clang-format.
 format-check: deps
@@ -91,4 +92,4 @@ package:
 	./scripts/build-package $(PACKAGE_BUILD)
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(PACKAGE_BUILD)
+	rm -rf build build-quick build-asan $(FUZZ_BUILD) $(PACKAGE_BUILD)
