@@ -11,8 +11,8 @@ namespace drawart {
 void drawWindowIcons(Canvas &canvas);
 // Icons.cpp: about.png, the emblem on a card.
 void drawAbout(Canvas &canvas);
-// MainWindow.cpp: main-title.jpg and main-heroines.jpg.
-void drawMainWindow(Canvas &canvas);
+// TitleAndCrests.cpp: main-title.jpg and main-heroines.jpg.
+void drawTitleAndCrests(Canvas &canvas);
 // Board.cpp: quiz-board.jpg.
 void drawBoard(Canvas &canvas);
 // GrandPrize.cpp: comets-title.jpg, the pixel-art title screen.

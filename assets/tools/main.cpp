@@ -53,7 +53,7 @@ int main(int argc, char **argv)
         if (scale == 1)
             drawart::drawWindowIcons(canvas);
         drawart::drawAbout(canvas);
-        drawart::drawMainWindow(canvas);
+        drawart::drawTitleAndCrests(canvas);
         drawart::drawBoard(canvas);
         drawart::drawGrandPrize(canvas);
         drawart::drawBrowserToolbar(canvas);

@@ -258,7 +258,7 @@ void mainHeroines(Canvas &canvas)
 
 } // namespace
 
-void drawMainWindow(Canvas &canvas)
+void drawTitleAndCrests(Canvas &canvas)
 {
     mainTitle(canvas);
     mainHeroines(canvas);
