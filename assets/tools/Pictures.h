@@ -15,8 +15,8 @@ void drawAbout(Canvas &canvas);
 void drawTitleAndCrests(Canvas &canvas);
 // Board.cpp: quiz-board.jpg.
 void drawBoard(Canvas &canvas);
-// GrandPrize.cpp: comets-title.jpg, the pixel-art title screen.
-void drawGrandPrize(Canvas &canvas);
+// CometsTitle.cpp: comets-title.jpg, the pixel-art title screen.
+void drawCometsTitle(Canvas &canvas);
 // Browser.cpp: the browser's toolbar buttons tb-*.png.
 void drawBrowserToolbar(Canvas &canvas);
 // Robots.cpp: robot-1.jpg to robot-4.jpg, the ray-traced toy robot.

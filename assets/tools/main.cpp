@@ -55,7 +55,7 @@ int main(int argc, char **argv)
         drawart::drawAbout(canvas);
         drawart::drawTitleAndCrests(canvas);
         drawart::drawBoard(canvas);
-        drawart::drawGrandPrize(canvas);
+        drawart::drawCometsTitle(canvas);
         drawart::drawBrowserToolbar(canvas);
         drawart::drawRobotFrames(canvas);
         ok = ok && canvas.ok();

@@ -70,7 +70,7 @@ const char *glyph3x5(char c)
 
 } // namespace
 
-void drawGrandPrize(Canvas &canvas)
+void drawCometsTitle(Canvas &canvas)
 {
     const int W = 260, H = 231;
     const int w = 65, h = 58; // quarter resolution
