@@ -1,6 +1,6 @@
 #include "platform/MessageBox.h"
 
-#include "platform/ModalPlacement.h"
+#include "platform/wayland/Compositor.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -27,7 +27,7 @@ void MessageBox::show(const QString &prompt, const QString &title, QWidget *owne
     box.button(QMessageBox::Ok)->setIcon(QIcon()); // some styles put a tick on it
 
     box.setWindowModality(Qt::ApplicationModal);
-    modal::placeOverOwner(&box);
+    compositor::placeOverOwner(&box);
     box.exec();
 }
 

@@ -1,7 +1,5 @@
 #include "platform/Session.h"
 
-#include "platform/Plasma.h"
-
 #include <QGuiApplication>
 #include <QLoggingCategory>
 #include <private/qguiapplication_p.h>
@@ -19,16 +17,16 @@ namespace {
 // (none when it gave none).
 std::vector<std::pair<const char *, std::optional<QByteArray>>> g_setForTheGame;
 
+} // namespace
+
+namespace session {
+
 void setForTheGame(const char *name, const QByteArray &value)
 {
     g_setForTheGame.emplace_back(name, qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt);
     qputenv(name, value);
     qCInfo(lcSession, "%s=%s until the first window is made", name, value.constData());
 }
-
-} // namespace
-
-namespace session {
 
 void chooseBeforeApplication()
 {
@@ -40,12 +38,6 @@ void chooseBeforeApplication()
     QGuiApplication::setDesktopSettingsAware(false);
     qCInfo(lcSession, "platform theme: Qt's generic one, whatever the desktop (XDG_CURRENT_DESKTOP=%s)",
            qgetenv("XDG_CURRENT_DESKTOP").constData());
-
-    // KWin draws every window's title bar. Qt 6.4 would load the OpenGL
-    // driver at start-up only to ask whether it may draw its own (85 MiB at
-    // the peak against 32 without), and then draws none.
-    if (plasma::running() && !qEnvironmentVariableIsSet("QT_WAYLAND_DISABLE_WINDOWDECORATION"))
-        setForTheGame("QT_WAYLAND_DISABLE_WINDOWDECORATION", "1");
 }
 
 void giveBackEnvironment()

@@ -1,5 +1,7 @@
 #include "platform/Window.h"
 
+#include "platform/wayland/Compositor.h"
+
 #include <QAccessibleWidget>
 #include <QDialog>
 #include <QEvent>
@@ -72,47 +74,6 @@ protected:
     }
 };
 
-// A Wayland compositor activates only a window it has mapped, and the first
-// show maps a window only later: there the activation (with the launcher's
-// token, at start) waits for the window's first expose. The window shown
-// last is the one activated, as when each is activated at once.
-class FirstExposeActivation : public QObject
-{
-public:
-    static void request(QWidget *window)
-    {
-        delete pending().data();
-        if (window->windowHandle()->isExposed() || !QGuiApplication::platformName().startsWith("wayland"))
-            window->activateWindow();
-        else
-            pending() = new FirstExposeActivation(window);
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Expose && static_cast<QWindow *>(watched)->isExposed()) {
-            deleteLater();
-            watched->removeEventFilter(this);
-            m_window->activateWindow();
-        }
-        return false;
-    }
-
-private:
-    explicit FirstExposeActivation(QWidget *window) : QObject(window), m_window(window)
-    {
-        window->windowHandle()->installEventFilter(this);
-    }
-    static QPointer<FirstExposeActivation> &pending()
-    {
-        static QPointer<FirstExposeActivation> waiting;
-        return waiting;
-    }
-
-    QWidget *m_window;
-};
-
 // Qt asks once for each class of an object's hierarchy, the most derived
 // first. Answering at QWidget's turn alone leaves every other object
 // untouched: the web engine's own objects are built without run-time type
@@ -140,7 +101,7 @@ void showModeless(QWidget *window)
     // Qt refuses, with a warning, to activate a window that takes no keyboard.
     if (window->windowFlags() & Qt::WindowDoesNotAcceptFocus)
         return;
-    FirstExposeActivation::request(window);
+    compositor::activate(window);
 }
 
 void centre(QWidget *window)

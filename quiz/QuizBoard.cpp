@@ -56,11 +56,6 @@ QuizBoard::QuizBoard(const AttemptedFlags &attempted, const Score &score, Action
     window::centre(this);
 }
 
-QRect QuizBoard::placeBeside(QSize size) const
-{
-    return {QPoint(-size.width(), centralWidget()->y()), size};
-}
-
 void QuizBoard::showAttempted()
 {
     const QString attempted = "Attempted. " + m_score.spoken();

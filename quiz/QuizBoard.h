@@ -29,12 +29,6 @@ public:
 
     QuizBoard(const AttemptedFlags &attempted, const Score &score, Actions &actions);
 
-    // Where a window `size` big stands beside the board's left edge, in the
-    // board's coordinates: level with the top of the client area, so that
-    // slid onto the board by as much as its width it covers only the
-    // picture, clear of the menu bar and of every control.
-    QRect placeBeside(QSize size) const;
-
     // Tells a screen reader which questions were attempted and, on those, the
     // score: after each verdict the focus comes back to one of them, and Orca
     // speaks what the focused button says. The captions stay.

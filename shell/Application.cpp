@@ -4,6 +4,7 @@
 #include "platform/Pixels.h"
 #include "platform/TextBoxAccessible.h"
 #include "platform/Window.h"
+#include "platform/wayland/Compositor.h"
 
 #include "lvtriv/Version.h"
 
@@ -154,6 +155,7 @@ void setUpApplication(QApplication &app)
     textbox::installAccessibleText();
     // The program decides itself when it has no window left (LastWindowWatch).
     app.setQuitOnLastWindowClosed(false);
+    compositor::setUp();
 
     // The windows were laid out for classic Windows faces; these Liberation
     // families have the same metrics, so every text fits its rectangle.

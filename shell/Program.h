@@ -77,7 +77,6 @@ private:
     void tally() override;
     void showAttemptedOnBoard();
     void openPrize(tally::Prize prize);
-    void rideOnBoard(QWidget *score, QuizBoard *board);
 
     std::array<std::unique_ptr<Window<QuestionWindow>>, questions::kCount> m_questions;
 };

@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 
 #include "platform/MessageBox.h"
+#include "platform/wayland/Compositor.h"
 #include "prizes/AnimationPrize.h"
 #include "prizes/BrowserWindow.h"
 #include "prizes/GrandPrize.h"
@@ -538,6 +539,90 @@ private slots:
         pressCloseBox(animation); // the counter belongs to the window object: a new window goes on
         letTimerRun(game->animation.show(), "Timer1", 1);
         QCOMPARE(child<QLabel>(game->animation.peek(), "Picture1")->pixmap().toImage(), shown[1]);
+    }
+
+    // Each compositor's rules, from what it offers: GNOME Shell 43, KWin
+    // 5.27, Sway 1.7, a wlroots desktop that stacks, Weston.
+    void compositorRulesFollowItsGlobals_data()
+    {
+        QTest::addColumn<QString>("globals");
+        QTest::addColumn<QString>("desktop");
+        QTest::addColumn<bool>("swaySocket");
+        QTest::addColumn<QString>("rules");
+        const QString gnome = "wl_compositor xdg_wm_base gtk_shell1 gtk_primary_selection_device_manager";
+        const QString kwin =
+            "wl_compositor xdg_wm_base zxdg_decoration_manager_v1 org_kde_kwin_server_decoration_manager "
+            "org_kde_plasma_shell org_kde_plasma_window_management";
+        const QString wlroots = "wl_compositor xdg_wm_base zxdg_decoration_manager_v1 zwlr_layer_shell_v1";
+        QTest::addRow("GNOME") << gnome << "GNOME" << false << "own title bars, modal, below";
+        QTest::addRow("GNOME in a session named KDE") << gnome << "KDE" << false << "own title bars, modal, below";
+        QTest::addRow("Plasma") << kwin << "KDE" << false << "left of";
+        QTest::addRow("KWin without a desktop name") << kwin << "" << false << "left of";
+        QTest::addRow("KDE's older decoration alone") << "xdg_wm_base org_kde_kwin_server_decoration_manager"
+                                                      << "" << false << "own title bars, left of";
+        QTest::addRow("Sway") << wlroots << "" << true << "left of, tiles";
+        QTest::addRow("Sway by its name") << wlroots << "sway" << false << "left of, tiles";
+        QTest::addRow("a wlroots desktop that stacks") << wlroots << "wlroots" << false << "below";
+        QTest::addRow("Weston") << "wl_compositor xdg_wm_base"
+                                << "" << false << "own title bars, below";
+        QTest::addRow("nothing known, named KDE") << "wl_compositor xdg_wm_base"
+                                                  << "KDE" << false << "own title bars, left of";
+    }
+
+    void compositorRulesFollowItsGlobals()
+    {
+        QFETCH(QString, globals);
+        QFETCH(QString, desktop);
+        QFETCH(bool, swaySocket);
+        const wayland::Rules rules = wayland::chooseRules({globals.split(' '), desktop, swaySocket});
+        QStringList shown;
+        if (rules.ownTitleBars)
+            shown << "own title bars";
+        if (rules.markModal)
+            shown << "modal";
+        shown << (rules.score == wayland::ScorePlace::Below ? "below" : "left of");
+        if (rules.tiles)
+            shown << "tiles";
+        QTEST(shown.join(", "), "rules");
+        QVERIFY(!rules.because.isEmpty());
+    }
+
+    // The score riding on the board, as on Wayland: a board hidden and shown
+    // again in one pass carries it again, one keyboard hand-on waits at a
+    // time, and the board's close box leaves the score window up.
+    void scoreRidesOnTheBoardByTheCompositorsRules()
+    {
+        compositor::follow(wayland::Rules{});
+        const auto offWayland = qScopeGuard([] { compositor::follow(std::nullopt); });
+        TestProgram game;
+        game->main.show();
+        game.play();
+        QuizBoard *board = game->quiz.peek();
+        ScoreWindow *score = game->scorecard.peek();
+        const auto riding = [&] {
+            return score->isVisible() && score->windowHandle()->transientParent() == board->windowHandle();
+        };
+        QTRY_VERIFY(riding());
+
+        click(board, "backbutton");
+        game.play();
+        QTRY_VERIFY(riding());
+
+        for (int backs = 0; backs < 2; ++backs) {
+            click(board, "backbutton");
+            QVERIFY(score->isVisible());
+            game.play();
+        }
+        click(board, "backbutton");
+        QCOMPARE(score->findChildren<QObject *>("keyboardHandOn").size(), 1);
+
+        game.play();
+        QTRY_VERIFY(riding());
+        pressCloseBox(board);
+        flushDeletes();
+        QVERIFY(!game->quiz.peek());
+        QVERIFY(score->isVisible() && score->windowHandle()->isVisible());
+        QCOMPARE(windows(), (QStringList{"main", "scorecard"}));
     }
 };
 

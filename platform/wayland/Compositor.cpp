@@ -1,0 +1,305 @@
+#include "platform/wayland/Compositor.h"
+
+#include "platform/Session.h"
+#include "platform/Window.h"
+#include "platform/wayland/Protocols.h"
+
+#include "lvtriv/Version.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QLoggingCategory>
+#include <QMainWindow>
+#include <QPluginLoader>
+#include <QPointer>
+#include <QWidget>
+#include <QWindow>
+
+Q_LOGGING_CATEGORY(lcWayland, "lvtriv.wayland", QtWarningMsg)
+
+namespace compositor {
+
+namespace {
+
+std::optional<wayland::Rules> &followed()
+{
+    static std::optional<wayland::Rules> instance;
+    return instance;
+}
+
+// The Wayland module, looked for beside the program as built and where the
+// package installs it; null where it is missing.
+wayland::Protocols *protocols()
+{
+    static wayland::Protocols *const found = []() -> wayland::Protocols * {
+        const QDir programDir(QCoreApplication::applicationDirPath());
+        static QPluginLoader loader;
+        for (const QString &dir :
+             {programDir.absoluteFilePath("../plugins"),
+              programDir.absoluteFilePath(QStringLiteral("../%1/lvtriv").arg(lvtriv::kInstallLibDir))}) {
+            loader.setFileName(QDir(dir).absoluteFilePath("lvtriv_wayland"));
+            if (loader.load())
+                return qobject_cast<wayland::Protocols *>(loader.instance());
+        }
+        qCInfo(lcWayland) << "no Wayland module:" << loader.errorString();
+        return nullptr;
+    }();
+    return found;
+}
+
+// The activation that waits for its window's first expose; the window
+// asked for last is the one activated, as when each is activated at once.
+class FirstExposeActivation : public QObject
+{
+public:
+    static void request(QWidget *window)
+    {
+        delete pending().data();
+        if (window->windowHandle()->isExposed())
+            window->activateWindow();
+        else
+            pending() = new FirstExposeActivation(window);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose && static_cast<QWindow *>(watched)->isExposed()) {
+            deleteLater();
+            watched->removeEventFilter(this);
+            m_window->activateWindow();
+        }
+        return false;
+    }
+
+private:
+    explicit FirstExposeActivation(QWidget *window) : QObject(window), m_window(window)
+    {
+        window->windowHandle()->installEventFilter(this);
+    }
+    static QPointer<FirstExposeActivation> &pending()
+    {
+        static QPointer<FirstExposeActivation> waiting;
+        return waiting;
+    }
+
+    QWidget *m_window;
+};
+
+// GNOME places a window as it first draws it, and Qt has made the window's
+// role (all that gtk_shell1 needs) once it is asked to draw: the window is
+// marked modal at its first expose, before Qt draws it.
+class FirstExposeModal : public QObject
+{
+public:
+    explicit FirstExposeModal(QWindow *window) : QObject(window) { window->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose) {
+            watched->removeEventFilter(this);
+            deleteLater();
+            if (wayland::Protocols *module = protocols())
+                module->markModal(static_cast<QWindow *>(watched));
+        }
+        return false;
+    }
+};
+
+// A window of its own again, the companion takes the keyboard that the
+// compositor gives a window as it maps (after Back, the main window's): the
+// first time it has it, it passes it on. One hand-on at a time: a new one,
+// or the companion riding again, drops the one waiting.
+class KeyboardHandOn : public QObject
+{
+public:
+    static constexpr const char *kName = "keyboardHandOn";
+
+    static void arm(QWidget *companion, std::function<QWidget *()> keyboardTo)
+    {
+        drop(companion);
+        new KeyboardHandOn(companion, std::move(keyboardTo));
+    }
+    static void drop(QWidget *companion) { delete companion->findChild<QObject *>(kName, Qt::FindDirectChildrenOnly); }
+
+private:
+    KeyboardHandOn(QWidget *companion, std::function<QWidget *()> keyboardTo) : QObject(companion)
+    {
+        setObjectName(kName);
+        connect(qGuiApp, &QGuiApplication::focusWindowChanged, this,
+                [this, companion, keyboardTo = std::move(keyboardTo)](QWindow *focus) {
+                    if (focus != companion->windowHandle())
+                        return;
+                    QWidget *to = keyboardTo();
+                    delete this;
+                    if (to)
+                        to->activateWindow();
+                });
+    }
+};
+
+// On Wayland the companion rides on the window while the window is up: a
+// popup of the window's, which the compositor places relative to it and
+// never gives the keyboard. A program cannot place a window of its own
+// there: GNOME and KWin put it over the window's controls and hand it the
+// keyboard as it maps. One ride a window, for the window's lifetime.
+class Ride : public QObject
+{
+public:
+    static constexpr const char *kName = "companionRide";
+
+    Ride(QWidget *window, QWidget *companion, std::function<QWidget *()> keyboardTo)
+        : QObject(window), m_window(window), m_companion(companion), m_ownFlags(companion->windowFlags()),
+          m_keyboardTo(std::move(keyboardTo))
+    {
+        setObjectName(kName);
+        window->installEventFilter(this);
+        window->windowHandle()->installEventFilter(this);
+    }
+
+    // Puts the companion on the window, shown once the window is on screen:
+    // a popup needs its parent mapped.
+    void ride()
+    {
+        if (!m_companion)
+            return;
+        KeyboardHandOn::drop(m_companion);
+        if (!m_riding) {
+            m_riding = true;
+            // Qt makes a tool-tip window with a parent window an xdg_popup
+            // without a grab; the popup's title bar is the one thing lost.
+            m_companion->setWindowFlags(Qt::ToolTip | Qt::WindowDoesNotAcceptFocus);
+            m_companion->winId();
+            m_companion->windowHandle()->setTransientParent(m_window->windowHandle());
+        }
+        showOnWindow();
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose && watched == m_window->windowHandle())
+            showOnWindow();
+        if (event->type() == QEvent::Hide && watched == m_window)
+            leave();
+        return false;
+    }
+
+private:
+    void showOnWindow()
+    {
+        if (!m_riding || !m_companion || m_companion->isVisible() || !m_window->windowHandle()->isExposed())
+            return;
+        m_companion->move(m_window->mapToGlobal(place(m_companion->size())));
+        m_companion->show();
+    }
+
+    // Where the companion stands, in the window's coordinates, out of the way
+    // of its controls on a screen of 1024 by 768 too. Where the compositor
+    // centres the window (KWin, and Sway the board it floats), beside its left
+    // edge level with the top of its client area, slid by the compositor onto
+    // the window's picture where the screen is too narrow, clear of the
+    // question windows and boxes centred too (a popup stays above every
+    // window there). GNOME fills the screen from its top-left corner, so the
+    // window may stand on the screen's left edge: the companion stands right
+    // below it (GNOME dismisses a popup that does not touch its parent).
+    QPoint place(QSize size) const
+    {
+        if (followed() && followed()->score == wayland::ScorePlace::LeftOf) {
+            const auto *main = qobject_cast<const QMainWindow *>(m_window);
+            return {-size.width(), main && main->centralWidget() ? main->centralWidget()->y() : 0};
+        }
+        return {0, m_window->height()};
+    }
+
+    // The companion is a window of its own again, with no parent: it has a
+    // lifetime of its own, and Qt would close it with the window it rode on.
+    void leave()
+    {
+        if (!std::exchange(m_riding, false) || !m_companion)
+            return;
+        const bool shown = m_companion->isVisible();
+        m_companion->windowHandle()->setTransientParent(nullptr);
+        m_companion->setWindowFlags(m_ownFlags);
+        m_companion->setVisible(shown);
+        if (shown)
+            KeyboardHandOn::arm(m_companion, m_keyboardTo);
+    }
+
+    QWidget *m_window;
+    QPointer<QWidget> m_companion;
+    Qt::WindowFlags m_ownFlags;
+    std::function<QWidget *()> m_keyboardTo;
+    bool m_riding = false;
+};
+
+} // namespace
+
+void setUp()
+{
+    if (!QGuiApplication::platformName().startsWith("wayland"))
+        return;
+    wayland::Offer offer;
+    if (wayland::Protocols *module = protocols())
+        offer.globals = module->globals();
+    offer.currentDesktop = qEnvironmentVariable("XDG_CURRENT_DESKTOP");
+    offer.swaySocket = qEnvironmentVariableIsSet("SWAYSOCK");
+    follow(wayland::chooseRules(offer));
+    qCInfo(lcWayland).noquote() << "rules:" << followed()->because;
+    qCDebug(lcWayland).noquote() << "globals:" << offer.globals.join(' ');
+}
+
+void follow(std::optional<wayland::Rules> rules)
+{
+    followed() = std::move(rules);
+    // Qt 6.4 would load the OpenGL driver at start-up only to ask whether it
+    // may draw title bars of its own (86 MiB at the peak against 32 without),
+    // and then draw none where the compositor draws them. A setting of the
+    // player's own stands.
+    if (followed() && !followed()->ownTitleBars && !qEnvironmentVariableIsSet("QT_WAYLAND_DISABLE_WINDOWDECORATION"))
+        session::setForTheGame("QT_WAYLAND_DISABLE_WINDOWDECORATION", "1");
+}
+
+const std::optional<wayland::Rules> &rules()
+{
+    return followed();
+}
+
+void activate(QWidget *window)
+{
+    if (followed())
+        FirstExposeActivation::request(window);
+    else
+        window->activateWindow();
+}
+
+void placeOverOwner(QWidget *box)
+{
+    if (!followed() || !followed()->markModal)
+        return;
+    box->winId();
+    new FirstExposeModal(box->windowHandle());
+}
+
+void showWithCompanion(QWidget *window, QWidget *owner, QWidget *companion, std::function<QWidget *()> keyboardTo)
+{
+    if (!followed()) {
+        window::showModeless(companion);
+        window::showModeless(window);
+        return;
+    }
+    window->winId();
+    // A tiling compositor floats a window with a parent, at its own size.
+    if (followed()->tiles && owner && owner->isVisible())
+        window->windowHandle()->setTransientParent(owner->windowHandle());
+    window::showModeless(window);
+    auto *ride = dynamic_cast<Ride *>(window->findChild<QObject *>(Ride::kName, Qt::FindDirectChildrenOnly));
+    if (!ride)
+        ride = new Ride(window, companion, std::move(keyboardTo));
+    ride->ride();
+}
+
+} // namespace compositor

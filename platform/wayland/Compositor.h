@@ -1,0 +1,43 @@
+#pragma once
+
+#include "platform/wayland/Rules.h"
+
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+// The rules of the compositor the game runs on, and everything the game
+// does by them. On X11 (and offscreen) there are none: windows stand where
+// the game puts them, and take the keyboard as they are activated.
+namespace compositor {
+
+// On Wayland, reads once what the compositor offers and follows its rules
+// from then on. Between the application's making and its first window: Qt
+// reads whether it may draw title bars of its own as it makes that window.
+void setUp();
+
+// Follows `rules` from now on, or none; what setUp() chose otherwise.
+void follow(std::optional<wayland::Rules> rules);
+
+// The rules followed; none off Wayland.
+const std::optional<wayland::Rules> &rules();
+
+// Gives `window`, just shown, the keyboard: at once, or on Wayland once the
+// compositor has mapped it (a compositor activates only a mapped window).
+// The window asked for last is the one activated.
+void activate(QWidget *window);
+
+// Has the desktop place `box`, a modal box of the window it belongs to, over
+// that window before it shows. GNOME places a window it does not know for a
+// dialog as it places any new window, beside those already up; told through
+// gtk_shell1 that it is modal, it centres it over its parent.
+void placeOverOwner(QWidget *box);
+
+// Shows `window`, opened from `owner`, and `companion` beside it, in view and
+// clear of its controls. Once `window` hides or goes, the companion is a
+// window of its own again, as visible as it was, and passes the keyboard it
+// is given to what `keyboardTo` answers (null: it keeps it).
+void showWithCompanion(QWidget *window, QWidget *owner, QWidget *companion, std::function<QWidget *()> keyboardTo);
+
+} // namespace compositor

@@ -1,0 +1,52 @@
+#include "platform/wayland/Rules.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace wayland {
+
+namespace {
+
+// Interfaces that only KDE's compositor, KWin, offers. KWin centres every new window.
+constexpr const char *kKdeGlobals[] = {"org_kde_plasma_shell", "org_kde_kwin_server_decoration_manager",
+                                       "org_kde_plasma_window_management"};
+
+} // namespace
+
+Rules chooseRules(const Offer &offer)
+{
+    Rules rules;
+    QStringList because;
+    // Qt asks for server-side title bars wherever this is offered, and
+    // draws none of its own where the compositor agrees.
+    if (offer.globals.contains("zxdg_decoration_manager_v1")) {
+        rules.ownTitleBars = false;
+        because << "zxdg_decoration_manager_v1: the compositor's title bars";
+    }
+    if (offer.globals.contains("gtk_shell1")) {
+        rules.markModal = true;
+        because << "gtk_shell1: boxes marked modal, the score below the board";
+        rules.score = ScorePlace::Below;
+    } else if (std::any_of(std::begin(kKdeGlobals), std::end(kKdeGlobals),
+                           [&](const char *global) { return offer.globals.contains(global); })) {
+        rules.score = ScorePlace::LeftOf;
+        because << "KDE's globals: new windows centred, the score left of the board";
+    } else {
+        // No global says that a compositor tiles, or where it places windows.
+        const QStringList desktops = offer.currentDesktop.split(':', Qt::SkipEmptyParts);
+        if (offer.swaySocket || desktops.contains("sway", Qt::CaseInsensitive)) {
+            rules.tiles = true;
+            rules.score = ScorePlace::LeftOf;
+            because << "sway: tiles, the board floated over its owner, the score left of it";
+        } else if (desktops.contains("KDE")) {
+            rules.score = ScorePlace::LeftOf;
+            because << "XDG_CURRENT_DESKTOP KDE: new windows centred, the score left of the board";
+        } else {
+            because << "no placement known: the score below the board";
+        }
+    }
+    rules.because = because.join("; ");
+    return rules;
+}
+
+} // namespace wayland

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace wayland {
+
+// What a Wayland client can learn of the compositor it runs on: the
+// interfaces the compositor offers, and where no interface tells, the hints
+// its session leaves in the environment.
+struct Offer
+{
+    QStringList globals;
+    QString currentDesktop;  // XDG_CURRENT_DESKTOP, desktop names joined by ':'
+    bool swaySocket = false; // SWAYSOCK set: sway's own control socket
+};
+
+// Where the score window stands while it rides on the quiz board.
+enum class ScorePlace {
+    Below,  // right below the board: GNOME fills the screen from its top-left corner
+    LeftOf, // left of the board, slid onto its picture where the screen is narrow: the board stands centred
+};
+
+// The compositor's rules that the game follows.
+struct Rules
+{
+    // Qt draws title bars of its own; none where the compositor draws them.
+    bool ownTitleBars = true;
+    // Message boxes are marked modal through gtk_shell1 to stand over their owner.
+    bool markModal = false;
+    ScorePlace score = ScorePlace::Below;
+    // The compositor tiles every window that may be resized, but floats one
+    // that has a parent: the board, resizable by design, gets the window it
+    // was opened from as its parent, and floats over it at its own size.
+    bool tiles = false;
+    // Which globals and hints chose the rules, for the log.
+    QString because;
+};
+
+// The rules for a compositor that offers `offer`: by its globals, and by the
+// session's hints only where no global tells.
+Rules chooseRules(const Offer &offer);
+
+} // namespace wayland
