@@ -553,13 +553,15 @@ private slots:
         const QString kwin =
             "wl_compositor xdg_wm_base zxdg_decoration_manager_v1 org_kde_kwin_server_decoration_manager "
             "org_kde_plasma_shell org_kde_plasma_window_management";
-        const QString wlroots = "wl_compositor xdg_wm_base zxdg_decoration_manager_v1 zwlr_layer_shell_v1";
+        const QString wlroots =
+            "wl_compositor xdg_wm_base zxdg_decoration_manager_v1 org_kde_kwin_server_decoration_manager "
+            "org_kde_kwin_idle zwlr_layer_shell_v1";
         QTest::addRow("GNOME") << gnome << "GNOME" << false << "own title bars, modal, below";
         QTest::addRow("GNOME in a session named KDE") << gnome << "KDE" << false << "own title bars, modal, below";
         QTest::addRow("Plasma") << kwin << "KDE" << false << "left of";
         QTest::addRow("KWin without a desktop name") << kwin << "" << false << "left of";
         QTest::addRow("KDE's older decoration alone") << "xdg_wm_base org_kde_kwin_server_decoration_manager"
-                                                      << "" << false << "own title bars, left of";
+                                                      << "" << false << "own title bars, below";
         QTest::addRow("Sway") << wlroots << "" << true << "left of, tiles";
         QTest::addRow("Sway by its name") << wlroots << "sway" << false << "left of, tiles";
         QTest::addRow("a wlroots desktop that stacks") << wlroots << "wlroots" << false << "below";

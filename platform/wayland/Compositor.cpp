@@ -14,8 +14,11 @@
 #include <QMainWindow>
 #include <QPluginLoader>
 #include <QPointer>
+#include <QScreen>
 #include <QWidget>
 #include <QWindow>
+
+#include <algorithm>
 
 Q_LOGGING_CATEGORY(lcWayland, "lvtriv.wayland", QtWarningMsg)
 
@@ -151,9 +154,9 @@ class Ride : public QObject
 public:
     static constexpr const char *kName = "companionRide";
 
-    Ride(QWidget *window, QWidget *companion, std::function<QWidget *()> keyboardTo)
-        : QObject(window), m_window(window), m_companion(companion), m_ownFlags(companion->windowFlags()),
-          m_keyboardTo(std::move(keyboardTo))
+    Ride(QWidget *window, QWidget *owner, QWidget *companion, std::function<QWidget *()> keyboardTo)
+        : QObject(window), m_window(window), m_owner(owner), m_companion(companion),
+          m_ownFlags(companion->windowFlags()), m_keyboardTo(std::move(keyboardTo))
     {
         setObjectName(kName);
         window->installEventFilter(this);
@@ -171,6 +174,7 @@ public:
             m_riding = true;
             // Qt makes a tool-tip window with a parent window an xdg_popup
             // without a grab; the popup's title bar is the one thing lost.
+            m_companion->hide();
             m_companion->setWindowFlags(Qt::ToolTip | Qt::WindowDoesNotAcceptFocus);
             m_companion->winId();
             m_companion->windowHandle()->setTransientParent(m_window->windowHandle());
@@ -181,7 +185,10 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Expose && watched == m_window->windowHandle())
+        // Sway dismisses a window's popups as the window loses the keyboard:
+        // the score comes back with the keyboard.
+        if ((event->type() == QEvent::Expose && watched == m_window->windowHandle())
+            || (event->type() == QEvent::WindowActivate && watched == m_window))
             showOnWindow();
         if (event->type() == QEvent::Hide && watched == m_window)
             leave();
@@ -206,22 +213,39 @@ private:
     // window there). GNOME fills the screen from its top-left corner, so the
     // window may stand on the screen's left edge: the companion stands right
     // below it (GNOME dismisses a popup that does not touch its parent).
+    // Sway slides no popup back onto the screen: the score stands as far
+    // left as the screen leaves beside the centred board, the rest over the
+    // picture, as KWin slides it.
     QPoint place(QSize size) const
     {
         if (followed() && followed()->score == wayland::ScorePlace::LeftOf) {
             const auto *main = qobject_cast<const QMainWindow *>(m_window);
-            return {-size.width(), main && main->centralWidget() ? main->centralWidget()->y() : 0};
+            const QScreen *screen = m_window->screen();
+            const int beside = screen ? (screen->availableGeometry().width() - m_window->width()) / 2 : size.width();
+            return {-std::clamp(beside, 0, size.width()),
+                    main && main->centralWidget() ? main->centralWidget()->y() : 0};
         }
         return {0, m_window->height()};
     }
 
     // The companion is a window of its own again, with no parent: it has a
     // lifetime of its own, and Qt would close it with the window it rode on.
+    // Where mapping it would take the keyboard for good, it rides on the
+    // window the board was opened from, in its bottom-right corner, clear of
+    // the controls laid out from its top-left.
     void leave()
     {
         if (!std::exchange(m_riding, false) || !m_companion)
             return;
         const bool shown = m_companion->isVisible();
+        if (followed() && followed()->tiles && m_owner && m_owner->isVisible()) {
+            m_companion->hide();
+            m_companion->windowHandle()->setTransientParent(m_owner->windowHandle());
+            m_companion->move(m_owner->mapToGlobal(QPoint(m_owner->width(), m_owner->height())
+                                                   - QPoint(m_companion->width(), m_companion->height())));
+            m_companion->setVisible(shown);
+            return;
+        }
         m_companion->windowHandle()->setTransientParent(nullptr);
         m_companion->setWindowFlags(m_ownFlags);
         m_companion->setVisible(shown);
@@ -230,6 +254,7 @@ private:
     }
 
     QWidget *m_window;
+    QPointer<QWidget> m_owner;
     QPointer<QWidget> m_companion;
     Qt::WindowFlags m_ownFlags;
     std::function<QWidget *()> m_keyboardTo;
@@ -248,6 +273,11 @@ void setUp()
     offer.currentDesktop = qEnvironmentVariable("XDG_CURRENT_DESKTOP");
     offer.swaySocket = qEnvironmentVariableIsSet("SWAYSOCK");
     follow(wayland::chooseRules(offer));
+    // Qt 6.4 asks to activate the window with the keyboard whenever the
+    // focus moves within it; the answer comes once the compositor may have
+    // given the keyboard to a window just mapped, which Sway then marks urgent.
+    if (followed()->tiles)
+        QObject::disconnect(qApp, &QGuiApplication::focusObjectChanged, qApp, nullptr);
     qCInfo(lcWayland).noquote() << "rules:" << followed()->because;
     qCDebug(lcWayland).noquote() << "globals:" << offer.globals.join(' ');
 }
@@ -270,6 +300,8 @@ const std::optional<wayland::Rules> &rules()
 
 void activate(QWidget *window)
 {
+    if (followed() && followed()->tiles)
+        return;
     if (followed())
         FirstExposeActivation::request(window);
     else
@@ -298,7 +330,7 @@ void showWithCompanion(QWidget *window, QWidget *owner, QWidget *companion, std:
     window::showModeless(window);
     auto *ride = dynamic_cast<Ride *>(window->findChild<QObject *>(Ride::kName, Qt::FindDirectChildrenOnly));
     if (!ride)
-        ride = new Ride(window, companion, std::move(keyboardTo));
+        ride = new Ride(window, owner, companion, std::move(keyboardTo));
     ride->ride();
 }
 

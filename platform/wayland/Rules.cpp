@@ -7,9 +7,10 @@ namespace wayland {
 
 namespace {
 
-// Interfaces that only KDE's compositor, KWin, offers. KWin centres every new window.
-constexpr const char *kKdeGlobals[] = {"org_kde_plasma_shell", "org_kde_kwin_server_decoration_manager",
-                                       "org_kde_plasma_window_management"};
+// Interfaces that KDE's compositor, KWin, offers and the wlroots desktops do
+// not (these offer KDE's older decoration and idle ones too). KWin centres
+// every new window.
+constexpr const char *kKdeGlobals[] = {"org_kde_plasma_shell", "org_kde_plasma_window_management"};
 
 } // namespace
 
@@ -37,7 +38,7 @@ Rules chooseRules(const Offer &offer)
         if (offer.swaySocket || desktops.contains("sway", Qt::CaseInsensitive)) {
             rules.tiles = true;
             rules.score = ScorePlace::LeftOf;
-            because << "sway: tiles, the board floated over its owner, the score left of it";
+            because << "sway: tiles, the board floated over its owner, the score beside it, no activations";
         } else if (desktops.contains("KDE")) {
             rules.score = ScorePlace::LeftOf;
             because << "XDG_CURRENT_DESKTOP KDE: new windows centred, the score left of the board";

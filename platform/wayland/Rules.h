@@ -29,9 +29,14 @@ struct Rules
     // Message boxes are marked modal through gtk_shell1 to stand over their owner.
     bool markModal = false;
     ScorePlace score = ScorePlace::Below;
-    // The compositor tiles every window that may be resized, but floats one
-    // that has a parent: the board, resizable by design, gets the window it
-    // was opened from as its parent, and floats over it at its own size.
+    // Sway's rules. It tiles every window that may be resized, but floats
+    // one that has a parent, centred: the board, resizable by design, gets
+    // the window it was opened from as its parent, and floats over it at its
+    // own size. It gives the keyboard to every window as it maps, and marks
+    // a window urgent when a program asks to activate it: the game asks for
+    // no activation, and while the board is down the score rides on the
+    // window the board was opened from instead of mapping (which would take
+    // the keyboard).
     bool tiles = false;
     // Which globals and hints chose the rules, for the log.
     QString because;

@@ -43,33 +43,40 @@ desktop_keys() {
     "$work/kwin_keys" "$@" || fail "cannot send keys $*"
 }
 
-# Runs a script in KWin that prints, between two markers, one line per
-# window or popup, top of the stack first; KWin writes script output
-# to its log as "js: " lines.
-desktop_windows() {
+# kwin_script CODE: runs CODE in KWin's scripting and prints what it
+# prints, which KWin writes to its log as "js: " lines, between two markers.
+kwin_script() {
     kwin_calls=$((kwin_calls + 1))
-    kwin_marker="lvtriv-windows-$kwin_calls"
-    cat >"$work/windows.js" <<JS
-var lines = workspace.clientList().filter(function (w) {
-    return (w.normalWindow || w.dialog || w.popupWindow) && !w.minimized;
-}).sort(function (a, b) { return b.stackingOrder - a.stackingOrder; }).map(function (w) {
-    var g = w.frameGeometry;
-    return [w.caption || "(popup)", g.x, g.y, g.width, g.height, w.active ? 1 : 0, w.pid].join("\t");
-});
-print(["$kwin_marker begin"].concat(lines, ["$kwin_marker end"]).join("\n"));
-JS
-    kwin_id=$(kwin_call --object-path /Scripting --method org.kde.kwin.Scripting.loadScript "$work/windows.js" "$kwin_marker" |
+    kwin_marker="lvtriv-script-$kwin_calls"
+    printf '%s\nprint(["%s begin"].concat(lines, ["%s end"]).join("\\n"));\n' "$1" "$kwin_marker" "$kwin_marker" \
+        >"$work/script.js"
+    kwin_id=$(kwin_call --object-path /Scripting --method org.kde.kwin.Scripting.loadScript "$work/script.js" "$kwin_marker" |
         tr -dc 0-9-)
-    case $kwin_id in '' | -*) fail "KWin did not load the window script" ;; esac
+    case $kwin_id in '' | -*) fail "KWin did not load the script" ;; esac
     kwin_call --object-path "/$kwin_id" --method org.kde.kwin.Script.run >/dev/null
     kwin_tries=0
     until grep -q "^$kwin_marker end" "$work/compositor.log"; do
         kwin_tries=$((kwin_tries + 1))
-        [ "$kwin_tries" -lt 100 ] || fail "the window script printed nothing"
+        [ "$kwin_tries" -lt 100 ] || fail "the script printed nothing"
         sleep 0.02
     done
     kwin_call --object-path /Scripting --method org.kde.kwin.Scripting.unloadScript "$kwin_marker" >/dev/null
     sed -n "/^js: $kwin_marker begin\$/,/^$kwin_marker end\$/p" "$work/compositor.log" | sed '1d;$d'
+}
+
+# One line per window or popup, top of the stack first.
+desktop_windows() {
+    kwin_script 'var lines = workspace.clientList().filter(function (w) {
+    return (w.normalWindow || w.dialog || w.popupWindow) && !w.minimized;
+}).sort(function (a, b) { return b.stackingOrder - a.stackingOrder; }).map(function (w) {
+    var g = w.frameGeometry;
+    return [w.caption || "(popup)", g.x, g.y, g.width, g.height, w.active ? 1 : 0, w.pid].join("\t");
+});'
+}
+
+# desktop_close: closes the window holding the keyboard, as its close box does.
+desktop_close() {
+    kwin_script 'workspace.activeClient.closeWindow(); var lines = [];' >/dev/null
 }
 
 desktop_screenshot() {
@@ -86,8 +93,15 @@ desktop_stop() {
 }
 
 # desktop_launch PROGRAM LOG: starts PROGRAM as Plasma would, with its
-# session's variables, its output into LOG; sets game.
+# session's variables, but the third time as a KWin session without Plasma's
+# name would: the game follows what KWin offers, not the name. Its output
+# goes into LOG; sets game.
 desktop_launch() {
-    XDG_CURRENT_DESKTOP=KDE XDG_SESSION_TYPE=wayland DESKTOP_SESSION=plasmawayland "$1" >"$2" 2>&1 &
+    kwin_launches=$((${kwin_launches:-0} + 1))
+    if [ "$kwin_launches" -ne 3 ]; then
+        XDG_CURRENT_DESKTOP=KDE XDG_SESSION_TYPE=wayland DESKTOP_SESSION=plasmawayland "$1" >"$2" 2>&1 &
+    else
+        XDG_CURRENT_DESKTOP='' "$1" >"$2" 2>&1 &
+    fi
     game=$!
 }

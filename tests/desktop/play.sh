@@ -1,17 +1,19 @@
 #!/bin/sh
 # Plays the game by keys on a desktop of its own, as a player there does:
-# GNOME Shell or KWin on Wayland, or openbox on X11 (tests/desktop/gnome.sh,
-# kwin.sh, x11.sh), every key sent through the desktop's own input, every
-# check read from its own window list. One game for each SCORE given (by
-# default 14, 10 and 0), that many right and the rest wrong, each to its end:
-# the grand prize, the browser prize's page, the animation, or Sorry and
-# Back. Fails on: the keyboard off the board after Play or after a verdict,
-# or off the main window after Back; a board control covered by the score; a
-# message box away from or under the window it was raised from; anything the
-# game prints (but, run as root, the browser's word of what root may not
-# do); and on KWin the OpenGL driver loaded at start. Given DESKTOP_ENTRY on
-# X11, the main window's class must be the entry's StartupWMClass.
-# Usage: play.sh gnome|kwin|x11 LVTRIV ANSWERS [SCORE...]
+# GNOME Shell, KWin or Sway on Wayland, or openbox on X11
+# (tests/desktop/gnome.sh, kwin.sh, sway.sh, x11.sh), every key sent through
+# the desktop's own input, every check read from its own window list. One
+# game for each SCORE given (by default 14, 10 and 0), that many right and
+# the rest wrong, each to its end: the grand prize, the browser prize's page,
+# the animation, or Sorry, Back, and Play again with the board then closed by
+# its close box. Fails on: the keyboard off the board after Play or after a
+# verdict, or off the main window after Back; a board control covered by the
+# score; a message box away from or under the window it was raised from; the
+# score window gone with the board; a window marked urgent; anything the game
+# prints (but, run as root, the browser's word of what root may not do);
+# and on KWin and Sway the OpenGL driver loaded at start. Given DESKTOP_ENTRY
+# on X11, the main window's class must be the entry's StartupWMClass.
+# Usage: play.sh gnome|kwin|sway|x11 LVTRIV ANSWERS [SCORE...]
 set -eu
 desktop=$1
 program=$2
@@ -63,11 +65,18 @@ await() {
     what=$1
     shift
     tries=0
-    until desktop_windows >"$work/windows" && "$@"; do
+    until desktop_windows >"$work/windows" && not_urgent && "$@"; do
         tries=$((tries + 1))
         [ "$tries" -le 150 ] || fail "$what"
         sleep 0.2
     done
+}
+
+# not_urgent: no window is marked urgent (a column of its own where the
+# desktop tells), which the game may not ask for; else fails.
+not_urgent() {
+    ! awk -F '\t' '$8 == 1 { print $1; found = 1 } END { exit !found }' "$work/windows" >"$work/urgent" ||
+        fail "$(cat "$work/urgent") is marked urgent"
 }
 
 # keyboard_on CAPTION: the window captioned CAPTION holds the keyboard. KWin
@@ -104,20 +113,26 @@ board_controls="4200 600 1695 4935
 360 4680 2175 735
 0 -300 900 300"
 
+# score_alone: the board is gone, the score window is up (on Sway, riding
+# on the main window).
+score_alone() {
+    [ -z "$(row "The Quiz!")" ] && { [ -n "$(row "Score Window")" ] || [ -n "$(row "(popup)")" ]; }
+}
+
 # uncovered: the score window (the board's popup has no caption) is on the
 # screen and over none of the board's controls, and on Wayland, where it
 # rides on the board, above it. On X11 it is a window of its own, which the
 # window manager stacks.
 uncovered() {
-    score=$(row "Score Window")
-    [ -n "$score" ] || score=$(row "(popup)")
-    [ -n "$score" ] || return 1
+    card=$(row "Score Window")
+    [ -n "$card" ] || card=$(row "(popup)")
+    [ -n "$card" ] || return 1
     board=$(row "The Quiz!")
     if ! awk -F '\t' '$1 == "Score Window" || $1 == "(popup)" { exit } $1 == "The Quiz!" { exit 1 }' "$work/windows"; then
         [ "$desktop" = x11 ] || fail "the score window is under the board"
         return 0
     fi
-    { echo "$score"; echo "$board"; echo "$board_controls"; } | awk -F '\t' '
+    { echo "$card"; echo "$board"; echo "$board_controls"; } | awk -F '\t' '
         NR == 1 { x = $2; y = $3; r = $2 + $4; b = $3 + $5
                   if (x < 0 || y < 0 || r > 1024 || b > 768) { print "the score window is off the screen"; exit 1 } }
         NR == 2 { border = ($4 - 604) / 2; left = $2 + border; top = $3 + $5 - border - 400; FS = " " }
@@ -192,11 +207,16 @@ play() {
         [ -n "$wanted" ] && [ "$class" = "$wanted" ] ||
             fail "the main window's class is \"$class\", $DESKTOP_ENTRY says \"$wanted\""
     fi
-    # KWin draws the title bars: there the game starts without the OpenGL
-    # driver that Qt's own title bars bring.
-    if [ "$desktop" = kwin ] && grep -q 'libEGL_mesa' "/proc/$game/maps"; then
-        fail "the game loaded the OpenGL driver at start"
-    fi
+    # KWin and Sway draw the title bars: there the game starts without the
+    # OpenGL driver that Qt's own title bars bring. GNOME Shell draws none:
+    # Qt does, through its decoration plugin, whatever the desktop's name.
+    case $desktop in
+    kwin | sway)
+        ! grep -q -e libEGL_mesa -e libbradient "/proc/$game/maps" ||
+            fail "the game loaded the OpenGL driver or title bars of its own at start"
+        ;;
+    gnome) grep -q libbradient "/proc/$game/maps" || fail "the game drew no title bars of its own" ;;
+    esac
     key Tab
     key Tab
     key space
@@ -278,6 +298,16 @@ for right in "$@"; do
         for n in $(seq 1 15); do key Tab; done
         key space
         await "Back did not give the keyboard to the main window" keyboard_on "Lumen Vesper Quiz v3.0"
+        if command -v desktop_close >/dev/null; then
+            # Play again, and close the board as its close box does: the
+            # score window stays up, a window of its own.
+            key space
+            await "Play's warning did not come up again" keyboard_on "Danger, Dud Ozezodiz!  Danger!"
+            key Return
+            await "the keyboard is not on the board after Play again" keyboard_on "The Quiz!"
+            desktop_close
+            await "the board's close box took the score window with it" score_alone
+        fi
         stop
         echo "$desktop: $right right"
         ;;

@@ -1,0 +1,123 @@
+# Sway back end of the desktop games: sway 1.7, the wlroots desktop, headless
+# on one 1024x768 output, with its default rules (it tiles, and answers an
+# activation by marking the window urgent) and no Xwayland. Sway refuses to
+# run as root: in a user namespace of its own it passes that check and keeps
+# its sockets in the driver's runtime folder. Keys go in through the
+# virtual-keyboard protocol (wtype), windows come from its tree (swaymsg),
+# screenshots from grim. Sourced by tests/desktop/play.sh.
+
+desktop_start() {
+    require sway swaymsg wtype grim jq unshare python3
+    printf '%s\n' 'xwayland disable' 'output HEADLESS-1 resolution 1024x768 position 0 0' >"$work/sway.conf"
+    WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman WAYLAND_DISPLAY='' \
+        unshare -U sway --config "$work/sway.conf" >"$work/compositor.log" 2>&1 &
+    sway_pid=$!
+    sway_tries=0
+    until SWAYSOCK=$(ls "$XDG_RUNTIME_DIR"/sway-ipc.*.sock 2>/dev/null) && swaymsg -s "$SWAYSOCK" -t get_version >/dev/null 2>&1; do
+        kill -0 "$sway_pid" 2>/dev/null || fail "sway ended: see $work/compositor.log"
+        sway_tries=$((sway_tries + 1))
+        [ "$sway_tries" -lt 150 ] || fail "sway did not start within 30 s"
+        sleep 0.2
+    done
+    export SWAYSOCK
+    WAYLAND_DISPLAY=$(basename "$(ls "$XDG_RUNTIME_DIR"/wayland-* | grep -v '\.lock$' | head -n 1)")
+    export WAYLAND_DISPLAY
+}
+
+# Linux key codes to the key names of the US layout, all typed by one wtype.
+# The first key of a new virtual keyboard reaches no window on Sway 1.7:
+# a Shift goes first.
+desktop_keys() {
+    names=$(echo "$*" | tr ' ' '\n' | awk '
+        BEGIN { split("1 2 3 4 5 6 7 8 9 0", digits, " "); split("q w e r t y u i o p", top, " ")
+                split("a s d f g h j k l", home, " "); split("z x c v b n m", bottom, " ")
+                for (i in digits) n[i + 1] = digits[i]; for (i in top) n[15 + i] = top[i]
+                for (i in home) n[29 + i] = home[i]; for (i in bottom) n[43 + i] = bottom[i]
+                n[15] = "Tab"; n[28] = "Return"; n[57] = "space"; n[51] = "comma"; n[52] = "period"
+                n[53] = "slash"; n[39] = "semicolon" }
+        NF { if (!($1 in n)) { print "no key name for code " $1 > "/dev/stderr"; exit 1 }; printf " -k %s", n[$1] }') ||
+        fail "cannot name keys $*"
+    # shellcheck disable=SC2086 # one option a word
+    wtype -k Shift_L $names || fail "cannot send keys $*"
+}
+
+# One line per window, top first: caption, frame x, y, width, height, 1
+# where it holds the keyboard, its process, and 1 where it is urgent.
+# Floating windows stand above tiled ones, the last floated on top. Popups
+# are in no list: the score riding on a window is found in a screenshot
+# (sway_popup).
+desktop_windows() {
+    swaymsg -t get_tree >"$work/tree" || fail "sway gave no window tree"
+    jq -r '
+        def views: if (.type == "con" or .type == "floating_con") and .pid then [.] else [] end
+            + ([(.floating_nodes // [] | reverse[]), (.nodes // [])[]] | map(views) | add // []);
+        [recurse(.nodes[]?) | select(.type == "workspace") | views[]]
+        | .[] | [.name // "", .rect.x, .rect.y, .rect.width, .rect.height,
+                 (if .focused then 1 else 0 end), .pid, (if .urgent then 1 else 0 end)] | @tsv' "$work/tree" >"$work/sway-windows"
+    sway_popup
+    cat "$work/sway-windows"
+}
+
+# sway_popup: the score window's line, where a screenshot shows it: the
+# region of one colour around the longest black rule on the screen that is
+# shorter than a window, the score's line between its score and the number
+# of questions.
+sway_popup() {
+    grim -t ppm "$work/popup.ppm" 2>/dev/null || return 0
+    python3 - "$work/popup.ppm" <<'PY'
+import sys
+data = open(sys.argv[1], "rb").read()
+fields = data.split(maxsplit=4)
+width, height, pixels = int(fields[1]), int(fields[2]), fields[4]
+def at(x, y):
+    i = 3 * (y * width + x)
+    return pixels[i:i + 3]
+black, best = bytes(3), None
+for y in range(1, height - 1):
+    row = pixels[3 * y * width:3 * (y + 1) * width]
+    x = 0
+    while x < width:
+        if row[3 * x:3 * x + 3] != black:
+            x += 1
+            continue
+        start = x
+        while x < width and row[3 * x:3 * x + 3] == black:
+            x += 1
+        if 100 <= x - start < width // 2 and (best is None or x - start > best[2] - best[0]):
+            best = (start, y, x)
+if best:
+    left, y, right = best
+    above = y - 2
+    colour = at(left, above)
+    def walk(x, y, dx, dy):
+        while 0 <= x + dx < width and 0 <= y + dy < height and at(x + dx, y + dy) == colour:
+            x, y = x + dx, y + dy
+        return x, y
+    x0 = walk(left, above, -1, 0)[0]
+    x1 = walk(right - 1, above, 1, 0)[0]
+    y0 = walk(x0, above, 0, -1)[1]
+    y1 = walk(x0, above, 0, 1)[1]
+    print("(popup)\t%d\t%d\t%d\t%d\t0\t\t0" % (x0, y0, x1 - x0 + 1, y1 - y0 + 1))
+PY
+}
+
+desktop_screenshot() {
+    grim "$1"
+}
+
+desktop_stop() {
+    [ -z "${sway_pid:-}" ] || { kill "$sway_pid" 2>/dev/null && wait "$sway_pid" 2>/dev/null; } || true
+    sway_pid=""
+}
+
+# desktop_close: closes the window holding the keyboard, as its close box does.
+desktop_close() {
+    swaymsg kill >/dev/null || fail "sway did not close the window"
+}
+
+# desktop_launch PROGRAM LOG: starts PROGRAM as sway's exec does, with sway's
+# socket in its environment and no desktop name; sets game.
+desktop_launch() {
+    XDG_CURRENT_DESKTOP='' "$1" >"$2" 2>&1 &
+    game=$!
+}
