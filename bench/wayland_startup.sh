@@ -1,9 +1,9 @@
 #!/bin/sh
-# Start-up on Wayland: the game against ref_text on a KWin and a GNOME Shell of
-# their own (tests/desktop/), as a table appended to bench/results.md. Both
-# start with the variables the desktop's session sets; ref_text, the floor,
-# takes no platform theme, and on KWin draws no title bars, as the game does
-# not there (KWin draws them). There is
+# Start-up on Wayland: the game against ref_text on a KWin, a GNOME Shell and a
+# Sway of their own (tests/desktop/), as a table appended to bench/results.md.
+# Each starts with the variables the desktop's session sets; ref_text, the
+# floor, takes no platform theme, and on KWin and Sway draws no title bars, as
+# the game does not there (the compositor draws them). There is
 # no MapNotify on Wayland: the first frame is the first buffer a program
 # attaches to its window's surface (WAYLAND_DEBUG's log of what it sends, timed
 # from the exec; the log slows both programs alike), and peak memory is VmHWM
@@ -65,13 +65,20 @@ measure() {
     export DBUS_SESSION_BUS_ADDRESS
     . "$desktop_dir/$1.sh"
     desktop_start
-    if [ "$1" = kwin ]; then
+    case $1 in
+    kwin)
         session_variables plasmawayland
         floor="env QT_WAYLAND_DISABLE_WINDOWDECORATION=1 $build/bench/ref_text"
-    else
+        ;;
+    sway)
+        session_variables sway
+        floor="env QT_WAYLAND_DISABLE_WINDOWDECORATION=1 $build/bench/ref_text"
+        ;;
+    *)
         session_variables gnome
         floor=$build/bench/ref_text
-    fi
+        ;;
+    esac
     for run in $(seq 1 "$runs"); do
         for program in ref_text lvtriv; do
             path=$floor
@@ -92,15 +99,15 @@ measure() {
     echo
     echo "## Start-up on Wayland"
     echo
-    echo "On a KWin and a GNOME Shell of their own (1024 by 768; \`bench/wayland_startup.sh\`), 1-min load $(cut -d ' ' -f 1 /proc/loadavg) at the start."
+    echo "On a KWin, a GNOME Shell and a Sway of their own (1024 by 768; \`bench/wayland_startup.sh\`), 1-min load $(cut -d ' ' -f 1 /proc/loadavg) at the start."
     echo "First frame: the first buffer attached to the window's surface, from the exec; peak memory: VmHWM with the window up."
-    echo "Each program as the desktop's session starts it (XDG_CURRENT_DESKTOP, XDG_SESSION_TYPE, DESKTOP_SESSION); Qt's GTK platform theme, which Debian installs with Qt, is $(ls /usr/lib/*/qt6/plugins/platformthemes/libqgtk3.so >/dev/null 2>&1 && echo installed || echo '**not installed**'). ref_text takes no platform theme, and on KWin no title bars of Qt's own, as the game there."
+    echo "Each program as the desktop's session starts it (XDG_CURRENT_DESKTOP, XDG_SESSION_TYPE, DESKTOP_SESSION); Qt's GTK platform theme, which Debian installs with Qt, is $(ls /usr/lib/*/qt6/plugins/platformthemes/libqgtk3.so >/dev/null 2>&1 && echo installed || echo '**not installed**'). ref_text takes no platform theme, and on KWin and Sway no title bars of Qt's own, as the game there."
     echo "Medians of $runs runs. Ratios are to ref_text on the same desktop. Target as on X11: 1.10x in peak memory; the time, logged, is shown and not judged."
     echo "No instruction counts: under callgrind, Mesa's software driver, which Qt's own title bars load, takes minutes to start."
     echo
     echo "| desktop | program | exec to the first frame, ms | ratio | peak memory, MiB | ratio | peak memory target |"
     echo "|---|---|---:|---:|---:|---:|---|"
-    for desktop in kwin gnome; do
+    for desktop in kwin gnome sway; do
         measure "$desktop"
     done | awk '$2 == "ref_text" { f = $3; m = $4 }
         { printf "| %s | %s | %.1f | %.2f | %.1f | %.2f | %s |\n", $1, $2, $3, $3 / f, $4, $4 / m,

@@ -111,7 +111,7 @@ one_accessible_game() {
 }
 
 # session_variables SESSION: exports what the session SESSION (gnome-xorg,
-# gnome, xfce, cinnamon, plasmawayland; none for a bare X server) sets for
+# gnome, xfce, cinnamon, plasmawayland, sway; none for a bare X server) sets for
 # every program it starts.
 session_variables() {
     case $1 in
@@ -120,6 +120,7 @@ session_variables() {
     xfce) set -- XFCE x11 "$1" ;;
     cinnamon) set -- X-Cinnamon x11 "$1" ;;
     plasmawayland) set -- KDE wayland "$1" ;;
+    sway) set -- sway wayland "$1" ;;
     none)
         unset XDG_CURRENT_DESKTOP XDG_SESSION_TYPE DESKTOP_SESSION
         return

@@ -577,14 +577,9 @@ private slots:
         QFETCH(QString, desktop);
         QFETCH(bool, swaySocket);
         const wayland::Rules rules = wayland::chooseRules({globals.split(' '), desktop, swaySocket});
-        QStringList shown;
-        if (rules.ownTitleBars)
-            shown << "own title bars";
-        if (rules.markModal)
-            shown << "modal";
-        shown << (rules.score == wayland::ScorePlace::Below ? "below" : "left of");
-        if (rules.tiles)
-            shown << "tiles";
+        QStringList shown{rules.ownTitleBars ? "own title bars" : "", rules.markModal ? "modal" : "",
+                          rules.score == wayland::ScorePlace::Below ? "below" : "left of", rules.tiles ? "tiles" : ""};
+        shown.removeAll("");
         QTEST(shown.join(", "), "rules");
         QVERIFY(!rules.because.isEmpty());
     }
@@ -610,12 +605,8 @@ private slots:
         game.play();
         QTRY_VERIFY(riding());
 
-        for (int backs = 0; backs < 2; ++backs) {
-            click(board, "backbutton");
-            QVERIFY(score->isVisible());
-            game.play();
-        }
-        click(board, "backbutton");
+        click(board, "backbutton"); // the second Back: one hand-on still waits
+        QVERIFY(score->isVisible());
         QCOMPARE(score->findChildren<QObject *>("keyboardHandOn").size(), 1);
 
         game.play();

@@ -22,23 +22,22 @@ desktop_start() {
     export SWAYSOCK
     WAYLAND_DISPLAY=$(basename "$(ls "$XDG_RUNTIME_DIR"/wayland-* | grep -v '\.lock$' | head -n 1)")
     export WAYLAND_DISPLAY
+    # A keyboard held for the whole session: each wtype's keyboard comes and
+    # goes, and a seat that loses its last keyboard makes every program drop
+    # its own and take a new one, missing the keys sent meanwhile.
+    wtype -k Shift_L -s 86400000 &
+    sway_held_keyboard=$!
 }
 
 # Linux key codes to the key names of the US layout, all typed by one wtype.
-# The first key of a new virtual keyboard reaches no window on Sway 1.7:
-# a Shift goes first.
 desktop_keys() {
-    names=$(echo "$*" | tr ' ' '\n' | awk '
-        BEGIN { split("1 2 3 4 5 6 7 8 9 0", digits, " "); split("q w e r t y u i o p", top, " ")
-                split("a s d f g h j k l", home, " "); split("z x c v b n m", bottom, " ")
-                for (i in digits) n[i + 1] = digits[i]; for (i in top) n[15 + i] = top[i]
-                for (i in home) n[29 + i] = home[i]; for (i in bottom) n[43 + i] = bottom[i]
-                n[15] = "Tab"; n[28] = "Return"; n[57] = "space"; n[51] = "comma"; n[52] = "period"
-                n[53] = "slash"; n[39] = "semicolon" }
-        NF { if (!($1 in n)) { print "no key name for code " $1 > "/dev/stderr"; exit 1 }; printf " -k %s", n[$1] }') ||
+    names=$(echo "$*" | tr ' ' '\n' | awk 'BEGIN { split("1 2 3 4 5 6 7 8 9 0 minus equal BackSpace Tab q w e r t y u i o p " \
+        "bracketleft bracketright Return Control_L a s d f g h j k l semicolon apostrophe grave Shift_L backslash " \
+        "z x c v b n m comma period slash Shift_R KP_Multiply Alt_L space", name, " ") }
+        NF { if (!(($1 - 1) in name)) { print "no key name for code " $1 > "/dev/stderr"; exit 1 }; printf " -k %s", name[$1 - 1] }') ||
         fail "cannot name keys $*"
     # shellcheck disable=SC2086 # one option a word
-    wtype -k Shift_L $names || fail "cannot send keys $*"
+    wtype $names || fail "cannot send keys $*"
 }
 
 # One line per window, top first: caption, frame x, y, width, height, 1
@@ -66,37 +65,27 @@ sway_popup() {
     grim -t ppm "$work/popup.ppm" 2>/dev/null || return 0
     python3 - "$work/popup.ppm" <<'PY'
 import sys
-data = open(sys.argv[1], "rb").read()
-fields = data.split(maxsplit=4)
+fields = open(sys.argv[1], "rb").read().split(maxsplit=4)
 width, height, pixels = int(fields[1]), int(fields[2]), fields[4]
-def at(x, y):
-    i = 3 * (y * width + x)
-    return pixels[i:i + 3]
-black, best = bytes(3), None
+at = lambda x, y: pixels[3 * (y * width + x):3 * (y * width + x) + 3]
+best = None
 for y in range(1, height - 1):
-    row = pixels[3 * y * width:3 * (y + 1) * width]
-    x = 0
+    row, x = pixels[3 * y * width:3 * (y + 1) * width], 0
     while x < width:
-        if row[3 * x:3 * x + 3] != black:
-            x += 1
-            continue
         start = x
-        while x < width and row[3 * x:3 * x + 3] == black:
+        while x < width and row[3 * x:3 * x + 3] == bytes(3):
             x += 1
-        if 100 <= x - start < width // 2 and (best is None or x - start > best[2] - best[0]):
+        if 100 <= x - start < width // 2 and (not best or x - start > best[2] - best[0]):
             best = (start, y, x)
+        x += x == start
 if best:
     left, y, right = best
-    above = y - 2
-    colour = at(left, above)
     def walk(x, y, dx, dy):
-        while 0 <= x + dx < width and 0 <= y + dy < height and at(x + dx, y + dy) == colour:
+        while 0 <= x + dx < width and 0 <= y + dy < height and at(x + dx, y + dy) == at(left, best[1] - 2):
             x, y = x + dx, y + dy
-        return x, y
-    x0 = walk(left, above, -1, 0)[0]
-    x1 = walk(right - 1, above, 1, 0)[0]
-    y0 = walk(x0, above, 0, -1)[1]
-    y1 = walk(x0, above, 0, 1)[1]
+        return x if dx else y
+    x0, x1 = walk(left, y - 2, -1, 0), walk(right - 1, y - 2, 1, 0)
+    y0, y1 = walk(x0, y - 2, 0, -1), walk(x0, y - 2, 0, 1)
     print("(popup)\t%d\t%d\t%d\t%d\t0\t\t0" % (x0, y0, x1 - x0 + 1, y1 - y0 + 1))
 PY
 }
@@ -106,6 +95,7 @@ desktop_screenshot() {
 }
 
 desktop_stop() {
+    [ -z "${sway_held_keyboard:-}" ] || kill "$sway_held_keyboard" 2>/dev/null || true
     [ -z "${sway_pid:-}" ] || { kill "$sway_pid" 2>/dev/null && wait "$sway_pid" 2>/dev/null; } || true
     sway_pid=""
 }
