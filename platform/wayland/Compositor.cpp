@@ -202,6 +202,7 @@ private:
             return;
         m_companion->move(m_window->mapToGlobal(place(m_companion->size())));
         m_companion->show();
+        m_shown = true;
     }
 
     // Where the companion stands, in the window's coordinates, out of the way
@@ -237,7 +238,8 @@ private:
     {
         if (!std::exchange(m_riding, false) || !m_companion)
             return;
-        const bool shown = m_companion->isVisible();
+        // A compositor may have dismissed the popup as the window went.
+        const bool shown = std::exchange(m_shown, false) || m_companion->isVisible();
         if (followed() && followed()->tiles && m_owner && m_owner->isVisible()) {
             m_companion->hide();
             m_companion->windowHandle()->setTransientParent(m_owner->windowHandle());
@@ -259,6 +261,7 @@ private:
     Qt::WindowFlags m_ownFlags;
     std::function<QWidget *()> m_keyboardTo;
     bool m_riding = false;
+    bool m_shown = false; // shown on the window since it last rode
 };
 
 } // namespace
