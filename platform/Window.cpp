@@ -96,6 +96,7 @@ namespace window {
 
 void showModeless(QWidget *window)
 {
+    compositor::beforeFirstShow(window);
     window->show();
     window->raise();
     // Qt refuses, with a warning, to activate a window that takes no keyboard.

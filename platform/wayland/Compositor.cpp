@@ -15,6 +15,7 @@
 #include <QPluginLoader>
 #include <QPointer>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -89,6 +90,41 @@ private:
     }
 
     QWidget *m_window;
+};
+
+// Sway floats a window whose smallest size is its largest as it maps (and
+// never tiles it after): the window is fixed at its size until its first
+// frame is on screen, then its own limits come back.
+class FixedUntilMapped : public QObject
+{
+public:
+    explicit FixedUntilMapped(QWidget *window)
+        : QObject(window), m_window(window), m_min(window->minimumSize()), m_max(window->maximumSize())
+    {
+        window->setFixedSize(window->size());
+        window->winId();
+        window->windowHandle()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose && static_cast<QWindow *>(watched)->isExposed()) {
+            watched->removeEventFilter(this);
+            // The first frame goes out as the expose is handled: after it.
+            QTimer::singleShot(0, this, [this] {
+                m_window->setMinimumSize(m_min);
+                m_window->setMaximumSize(m_max);
+                deleteLater();
+            });
+        }
+        return false;
+    }
+
+private:
+    QWidget *m_window;
+    QSize m_min;
+    QSize m_max;
 };
 
 // GNOME places a window as it first draws it, and Qt has made the window's
@@ -232,8 +268,9 @@ private:
     // The companion is a window of its own again, with no parent: it has a
     // lifetime of its own, and Qt would close it with the window it rode on.
     // Where mapping it would take the keyboard for good, it rides on the
-    // window the board was opened from, in its bottom-right corner, clear of
-    // the controls laid out from its top-left.
+    // window the board was opened from, in its top-right corner: Sway slides
+    // no popup back onto the screen, and there it stays on the screen over
+    // the main window's title picture.
     void leave()
     {
         if (!std::exchange(m_riding, false) || !m_companion)
@@ -243,8 +280,7 @@ private:
         if (followed() && followed()->tiles && m_owner && m_owner->isVisible()) {
             m_companion->hide();
             m_companion->windowHandle()->setTransientParent(m_owner->windowHandle());
-            m_companion->move(m_owner->mapToGlobal(QPoint(m_owner->width(), m_owner->height())
-                                                   - QPoint(m_companion->width(), m_companion->height())));
+            m_companion->move(m_owner->mapToGlobal(QPoint(m_owner->width() - m_companion->width(), 0)));
             m_companion->setVisible(shown);
             return;
         }
@@ -299,6 +335,13 @@ void follow(std::optional<wayland::Rules> rules)
 const std::optional<wayland::Rules> &rules()
 {
     return followed();
+}
+
+void beforeFirstShow(QWidget *window)
+{
+    if (followed() && followed()->tiles && !window->testAttribute(Qt::WA_WState_Created)
+        && window->minimumSize() != window->maximumSize())
+        new FixedUntilMapped(window);
 }
 
 void activate(QWidget *window)

@@ -23,6 +23,11 @@ void follow(std::optional<wayland::Rules> rules);
 // The rules followed; none off Wayland.
 const std::optional<wayland::Rules> &rules();
 
+// Readies `window` for the compositor's rules before it first shows: where
+// the compositor tiles, a window that may be resized maps at its own size, as
+// Sway floats it, and may be resized once mapped.
+void beforeFirstShow(QWidget *window);
+
 // Gives `window`, just shown, the keyboard: at once, or on Wayland once the
 // compositor has mapped it (a compositor activates only a mapped window).
 // The window asked for last is the one activated.

@@ -7,7 +7,8 @@
 # the rest wrong, each to its end: the grand prize, the browser prize's page,
 # the animation, or Sorry, Back, and Play again with the board then closed by
 # its close box. Fails on: the keyboard off the board after Play or after a
-# verdict, or off the main window after Back; a board control covered by the
+# verdict, or off the main window after Back; the board cut (off the screen
+# or narrower than designed); a board control covered by the
 # score; a message box away from or under the window it was raised from; the
 # score window gone with the board; a window marked urgent; anything the game
 # prints (but, run as root, the browser's word of what root may not do);
@@ -135,7 +136,8 @@ uncovered() {
     { echo "$card"; echo "$board"; echo "$board_controls"; } | awk -F '\t' '
         NR == 1 { x = $2; y = $3; r = $2 + $4; b = $3 + $5
                   if (x < 0 || y < 0 || r > 1024 || b > 768) { print "the score window is off the screen"; exit 1 } }
-        NR == 2 { border = ($4 - 604) / 2; left = $2 + border; top = $3 + $5 - border - 400; FS = " " }
+        NR == 2 { if ($2 < 0 || $3 < 0 || $2 + $4 > 1024 || $3 + $5 > 768 || $4 < 604) { print "the board is cut"; exit 1 }
+                  border = ($4 - 604) / 2; left = $2 + border; top = $3 + $5 - border - 400; FS = " " }
         NR > 2 { cx = left + $1 / 15; cy = top + $2 / 15; cr = cx + $3 / 15; cb = cy + $4 / 15
                  if (x < cr && cx < r && y < cb && cy < b) { print "the score window covers the board at " cx "," cy; exit 1 } }' \
         >"$work/covered" || fail "$(cat "$work/covered")"
