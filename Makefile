@@ -76,7 +76,7 @@ fuzz:
 # up to three minutes for a quiet machine, then measures start-up against bare
 # Qt windows on an Xvfb of its own (times, memory, instructions under
 # callgrind) and the browser prize (browser_bench), and writes bench/results.md;
-# wayland_startup.sh adds start-up on KWin and GNOME Shell to it.
+# wayland_startup.sh adds start-up on KWin, GNOME Shell and Sway to it.
 bench: build
 	$(BUILD)/bench/judge_bench
 	$(BUILD)/bench/sysinfo_bench

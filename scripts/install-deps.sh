@@ -15,7 +15,8 @@
 # runtimes (libasan, libubsan) on Debian.
 set -eu
 
-# What debian/control's Build-Depends name, with the C++ tool chain.
+# What debian/control's Build-Depends name (wayland-scanner from
+# libwayland-bin), with the C++ tool chain.
 build="
 cmake
 g++
@@ -25,6 +26,7 @@ qt6-base-dev
 qt6-base-private-dev
 qt6-webengine-dev
 libwayland-dev
+libwayland-bin
 fonts-dejavu-core
 fonts-liberation2
 "
@@ -48,9 +50,9 @@ lintian
 # (debian/tests/control) depend on: Xvfb, openbox, xdotool and xprop for the
 # games by keys, desktop-file-utils and appstream for the files a desktop
 # reads; clang-format; libxcb and valgrind for the start-up
-# benchmark; Weston for the browser prize on Wayland; GNOME Shell and KWin
-# with KWin's title bars and its fake-input protocol for the games on those
-# desktops; Orca with the session bus and the accessibility bus for what a
+# benchmark; Weston for the browser prize on Wayland; GNOME Shell, KWin
+# with its title bars and its fake-input protocol, and Sway with wtype, grim,
+# jq and python3 for the games on those desktops; Orca with the session bus and the accessibility bus for what a
 # blind player hears; QtSvg for the picture tool drawart, which renders the
 # line art from assets/src/*.svg (the program itself does not link it).
 test="
@@ -70,7 +72,11 @@ gnome-shell
 kwin-wayland
 kwin-style-breeze
 plasma-wayland-protocols
-libwayland-bin
+sway
+wtype
+grim
+jq
+python3
 qt6-svg-dev
 orca
 dbus-daemon
