@@ -115,19 +115,8 @@ also() {
     heard | sed -n "${seen}p" | grep -qF -- "$1" || fail "Orca did not say \"$1\" there: $(heard | sed -n "${seen}p")"
 }
 
-key() {
-    xdotool key --clearmodifiers "$@"
-}
-
-type_text() {
-    xdotool type --clearmodifiers --delay 5 -- "$1"
-}
-
-# answer QUESTION VERDICT: the boxes of QUESTION's first VERDICT line in the
-# players' answers, one a line.
-answer() {
-    awk -F ' *[|] *' -v row="$1 $2" '$1 == row { for (i = 3; i <= NF; i++) print $i; exit }' "$answers"
-}
+key() { xdotool key --clearmodifiers "$@"; }
+type_text() { xdotool type --clearmodifiers --delay 5 -- "$1"; }
 
 # Where a run started in the transcript, for the checks at its end.
 run_start=0
@@ -165,42 +154,46 @@ between() {
     heard | sed -n "$(($1 + 1)),$2p"
 }
 
-# question N VERDICT: from the board's button N, fills question N's boxes
-# with the players' first answer of that verdict, presses DONE and closes the
-# verdict; the focus is back on button N, and after a right answer Orca says
-# the new score.
-question() {
-    [ "$1" = 1 ] || key Tab
-    said "Question $1 push button"
-    key space
-    said "Question $1 dialog"
-    opened=$seen
-    # Its window opens with the focus on DONE, as designed.
-    if [ "$1" = 13 ]; then
-        said "DONE push button"
-        key Tab
-    fi
-    answer "$1" "$2" >"$work/boxes"
-    [ -s "$work/boxes" ] || fail "no $2 answer to question $1 in $answers"
-    while IFS= read -r text <&4; do
-        said " text."
-        type_text "$text"
-        key Tab
-    done 4<"$work/boxes"
-    said "DONE push button"
-    key space
-    said "alert Message"
-    verdict=$seen
-    said "OK push button"
-    between "$verdict" "$((seen - 1))" | grep -q . || fail "question $1's verdict was not spoken"
-    spoken_once "$1" "$opened" "$verdict"
-    key Return
-    said "Question $1 push button"
-    if [ "$2" = right ]; then
-        score=$((score + 1))
-        said "Score: $score of 14"
-    fi
+# What Orca says of each step of a game (tests/game.sh). At a verdict, the
+# verdict is spoken, and the question's prompt was spoken once, with its
+# window; after a right answer Orca says the new score. Wrong answers are
+# typed too.
+meet() {
+    case $1 in
+    button) said "$2 push button" ;;
+    window)
+        said "$2 dialog"
+        opened=$seen
+        ;;
+    warning)
+        said "Danger, Dud Ozezodiz!  Danger!"
+        said "Keep your hands on the keyboard at all times."
+        said "OK push button"
+        ;;
+    board)
+        said "The Quiz! frame"
+        score=0
+        ;;
+    box) said " text." ;;
+    verdict)
+        said "alert Message"
+        verdict=$seen
+        said "OK push button"
+        between "$verdict" "$((seen - 1))" | grep -q . || fail "question $2's verdict was not spoken"
+        spoken_once "$2" "$opened" "$verdict"
+        ;;
+    judged)
+        said "Question $2 push button"
+        [ "$3" = wrong ] || said "Score: $((score += 1)) of 14"
+        ;;
+    tally)
+        said "questions right!"
+        said "OK push button"
+        ;;
+    esac
 }
+typed() { true; }
+. "$(dirname "$0")/game.sh"
 
 # spoken_once N FROM TO: question N's prompt was spoken with its window, at
 # FROM, and not again up to TO; and no box's name, spoken at its box, was
@@ -227,28 +220,10 @@ heard_well() {
     fi
 }
 
-# play RIGHT: from the main window's About button, plays all fourteen questions by keys, the first RIGHT right and
-# the rest wrong, and asks for the tally.
+# play RIGHT: from the main window's About button, plays a game by keys, the
+# first RIGHT questions right and the rest wrong, and closes the tally.
 play() {
-    key Tab
-    said "Play the game! push button"
-    key space
-    said "Danger, Dud Ozezodiz!  Danger!"
-    said "Keep your hands on the keyboard at all times."
-    said "OK push button"
-    key Return
-    said "The Quiz! frame"
-    score=0
-    for n in $(seq 1 14); do
-        if [ "$n" -le "$1" ]; then question "$n" right; else question "$n" wrong; fi
-    done
-    key Tab
-    said "Back to Main Screen push button"
-    key Tab
-    said "Click here when you have completed all the questions push button"
-    key space
-    said "questions right!"
-    said "OK push button"
+    play_from_about "$1"
     key Return
 }
 

@@ -34,6 +34,7 @@ fail() {
     exit 1
 }
 . "$desktop_dir/../xvfb.sh"
+. "$desktop_dir/../session.sh"
 . "$desktop_dir/$desktop.sh"
 require dbus-daemon
 
@@ -43,21 +44,16 @@ export XDG_DATA_HOME="$work/home/.local/share" XDG_CACHE_HOME="$work/home/.cache
 mkdir -p -m 700 "$HOME" "$XDG_RUNTIME_DIR"
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 game=""
-bus=""
 cleanup() {
     [ -z "$game" ] || kill "$game" 2>/dev/null || true
     desktop_stop
-    [ -z "$bus" ] || kill "$bus" 2>/dev/null || true
+    end_session
     rm -rf "$work"
 }
 trap cleanup EXIT
 trap 'exit 1' INT TERM
 
-dbus-daemon --session --nofork --print-address=3 3>"$work/bus" >"$work/dbus.log" 2>&1 &
-bus=$!
-wait_for -s "$work/bus" "$bus" "the session bus" "$work/dbus.log"
-DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work/bus")
-export DBUS_SESSION_BUS_ADDRESS
+start_session_bus
 desktop_start
 
 # await WHAT TEST...: waits up to 30 s for the command TEST to hold on the
@@ -165,41 +161,32 @@ type_text() {
     desktop_keys $codes
 }
 
-# answer QUESTION VERDICT: the boxes of QUESTION's first VERDICT line in the
-# players' answers, one a line.
-answer() {
-    awk -F ' *[|] *' -v row="$1 $2" '$1 == row { for (i = 3; i <= NF; i++) print $i; exit }' "$answers"
+# What the desktop's window list shows of each step of a game (tests/game.sh);
+# a button or a box has nothing there of its own. Wrong answers leave their
+# boxes empty.
+meet() {
+    case $1 in
+    window) await "$2 did not come up with the keyboard" keyboard_on "$2" ;;
+    warning)
+        await "Play's warning did not come up" keyboard_on "Danger, Dud Ozezodiz!  Danger!"
+        await "Play's warning is not on top over the main window" over "Danger, Dud Ozezodiz!  Danger!" "Lumen Vesper Quiz v3.0"
+        ;;
+    board)
+        await "the keyboard is not on the board after Play" keyboard_on "The Quiz!"
+        await "the score window did not come up" uncovered
+        ;;
+    verdict)
+        await "question $2's verdict did not come up with the keyboard" keyboard_on Message
+        await "question $2's verdict is not on top over its window" over Message "Question $2"
+        ;;
+    judged) await "the keyboard is not back on the board after question $2's verdict" keyboard_on "The Quiz!" ;;
+    esac
 }
+typed() { [ "$1" = right ]; }
+. "$desktop_dir/../game.sh"
 
-# question N VERDICT: from the board, with the keyboard on button N - 1 (none
-# for 1), opens question N, fills its boxes with the players' first answer of
-# that verdict (leaves them empty for a wrong one), presses DONE, closes the
-# verdict, and awaits the keyboard back on the board.
-question() {
-    [ "$1" = 1 ] || key Tab
-    key space
-    await "question $1 did not open with the keyboard" keyboard_on "Question $1"
-    answer "$1" "$2" >"$work/boxes"
-    [ -s "$work/boxes" ] || fail "no $2 answer to question $1 in $answers"
-    if [ "$1" = 13 ]; then
-        # It opens on DONE, as designed.
-        [ "$2" = wrong ] || key Tab
-    fi
-    if [ "$1" != 13 ] || [ "$2" = right ]; then
-        while IFS= read -r text <&4; do
-            [ "$2" = wrong ] || type_text "$text"
-            key Tab
-        done 4<"$work/boxes"
-    fi
-    key space
-    await "question $1's verdict did not come up with the keyboard" keyboard_on Message
-    await "question $1's verdict is not on top over its window" over Message "Question $1"
-    key Return
-    await "the keyboard is not back on the board after question $1's verdict" keyboard_on "The Quiz!"
-}
-
-# play RIGHT: starts the game as a launcher does, plays all fourteen questions
-# by keys, the first RIGHT right and the rest wrong, and asks for the tally.
+# play RIGHT: starts the game as a launcher does, and plays it by keys, the
+# first RIGHT questions right and the rest wrong, to the tally.
 play() {
     desktop_launch "$program" "$work/game.log"
     await "the main window did not come up with the keyboard" keyboard_on "Lumen Vesper Quiz v3.0"
@@ -220,19 +207,7 @@ play() {
     gnome) grep -q libbradient "/proc/$game/maps" || fail "the game drew no title bars of its own" ;;
     esac
     key Tab
-    key Tab
-    key space
-    await "Play's warning did not come up" keyboard_on "Danger, Dud Ozezodiz!  Danger!"
-    await "Play's warning is not on top over the main window" over "Danger, Dud Ozezodiz!  Danger!" "Lumen Vesper Quiz v3.0"
-    key Return
-    await "the keyboard is not on the board after Play" keyboard_on "The Quiz!"
-    await "the score window did not come up" uncovered
-    for n in $(seq 1 14); do
-        if [ "$n" -le "$1" ]; then question "$n" right; else question "$n" wrong; fi
-    done
-    key Tab
-    key Tab
-    key space
+    play_from_about "$1"
 }
 
 # quiet: the game has printed nothing but, as root, what the browser prize
