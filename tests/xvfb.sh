@@ -19,11 +19,11 @@ wait_for() {
     done
 }
 
-# start_xvfb FOLDER: starts Xvfb, which picks a free display itself and writes
-# its number into FOLDER/display once it is ready; sets xserver and exports
-# DISPLAY.
+# start_xvfb FOLDER [SIZE]: starts Xvfb with a screen of SIZE (1600x1200),
+# which picks a free display itself and writes its number into FOLDER/display
+# once it is ready; sets xserver and exports DISPLAY.
 start_xvfb() {
-    Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$1/display" 2>"$1/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 "${2:-1600x1200}x24" -nolisten tcp 3>"$1/display" 2>"$1/xvfb.log" &
     xserver=$!
     wait_for -s "$1/display" "$xserver" Xvfb "$1/xvfb.log"
     DISPLAY=":$(head -n 1 "$1/display")"

@@ -1,15 +1,12 @@
 # X11 back end of the desktop games: an Xvfb of its own at 1024x768 with
 # openbox as the window manager. Keys go in through the X server's test
 # extension (xdotool), the windows come from the window manager's stacking
-# list and its active window. Sourced by tests/desktop/play.sh.
+# list and its active window; no screenshot is taken. Sourced by
+# tests/desktop/play.sh.
 
 desktop_start() {
     require Xvfb openbox xdotool xprop xwininfo
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-    x11_server=$!
-    wait_for -s "$work/display" "$x11_server" Xvfb "$work/xvfb.log"
-    DISPLAY=":$(head -n 1 "$work/display")"
-    export DISPLAY
+    start_xvfb "$work" 1024x768
     # openbox's defaults, without the dialog an empty file would raise.
     echo '<openbox_config xmlns="http://openbox.org/3.4/rc"/>' >"$work/openbox.xml"
     openbox --sm-disable --config-file "$work/openbox.xml" >"$work/compositor.log" 2>&1 &
@@ -52,14 +49,8 @@ desktop_window_class() {
     xprop -id "$id" WM_CLASS | sed -n 's/.*, "\(.*\)"$/\1/p'
 }
 
-desktop_screenshot() {
-    xwd -root -silent >"$1"
-}
-
 desktop_stop() {
-    for x11_process in "${x11_manager:-}" "${x11_server:-}"; do
-        [ -z "$x11_process" ] || kill "$x11_process" 2>/dev/null || true
-    done
+    kill ${x11_manager:-} ${xserver:-} 2>/dev/null || true
 }
 
 # desktop_launch PROGRAM LOG: starts PROGRAM as a plain X11 session does,
