@@ -1,18 +1,9 @@
-# Sourced by the scripts that play whole games by keys, tests/desktop/play.sh
-# on a desktop's own input and tests/screenreader.sh under Orca: the steps of
-# a game, one list for both. The script defines $answers and $work, fail
-# MESSAGE, key NAME (Tab, space or Return), type_text TEXT, typed VERDICT
-# (whether it types the answers of that verdict or leaves the boxes empty),
-# and meet STEP [ARGUMENT...], which waits, each script its own way, for what
-# the player meets next:
-#   button NAME          the keyboard on the button NAME
-#   window CAPTION       the window CAPTION up, holding the keyboard
-#   warning              Play's warning over the main window
-#   board                the quiz board after Play, with the score
-#   box                  the next answer box of the open question
-#   verdict N            question N's verdict over its window
-#   judged N VERDICT     the keyboard back on the board after the verdict
-#   tally                the tally's answer
+# The steps of a game by keys, for tests/desktop/play.sh and
+# tests/screenreader.sh. The script defines $answers, $work, fail, key NAME,
+# type_text TEXT, typed VERDICT (are such answers typed), and meet STEP ARG...,
+# which awaits what the player meets next: button NAME, window CAPTION,
+# warning (Play's), board (after Play), box, verdict N, judged N VERDICT (back
+# on the board), tally.
 
 # answer QUESTION VERDICT: the boxes of QUESTION's first VERDICT line in the
 # players' answers, one a line.
@@ -20,9 +11,8 @@ answer() {
     awk -F ' *[|] *' -v row="$1 $2" '$1 == row { for (i = 3; i <= NF; i++) print $i; exit }' "$answers"
 }
 
-# question N VERDICT: from the board, with the keyboard on button N - 1 (none
-# for 1), opens question N, fills its boxes with the players' first answer of
-# that verdict, presses DONE and closes the verdict.
+# question N VERDICT: from button N - 1, opens question N, types the players'
+# first answer of that verdict, presses DONE and closes the verdict.
 question() {
     [ "$1" = 1 ] || key Tab
     meet button "Question $1"
@@ -47,9 +37,8 @@ question() {
     meet judged "$1" "$2"
 }
 
-# play_from_about RIGHT: from the main window's About button, starts a game,
-# plays all fourteen questions, the first RIGHT right and the rest wrong, and
-# asks for the tally.
+# play_from_about RIGHT: from the About button, plays a game, the first RIGHT
+# questions right, to the tally.
 play_from_about() {
     key Tab
     meet button "Play the game!"

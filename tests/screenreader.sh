@@ -1,12 +1,9 @@
 #!/bin/sh
-# What a blind player hears. Plays whole games by keys alone under Orca, the
-# screen reader, on an X server of its own with a session bus and the
-# accessibility bus, and reads Orca's transcript (every utterance a
-# "SPEECH OUTPUT: '...'" line). Each step waits on what Orca has said, never
-# on a fixed time. Three games: fourteen right to the grand prize, twelve to
-# the browser prize, ten to the animation. Orca starts first; the first two
-# games start as a player's does, finding Orca by the accessibility bus
-# alone, and the third with Qt's accessibility forced on by its variable.
+# What a blind player hears: whole games by keys under Orca, on an X server
+# and buses of its own, each step awaiting what Orca's transcript says
+# ("SPEECH OUTPUT: '...'" lines), never a fixed time. Fourteen right, twelve
+# and ten. Orca starts first; the first two games find it by the
+# accessibility bus, as a player's do, the third by Qt's variable.
 # Usage: screenreader.sh LVTRIV ANSWERS
 set -eu
 program=$1
@@ -49,9 +46,7 @@ start_xvfb "$work"
 openbox --sm-disable --config-file /dev/null >"$work/openbox.log" 2>&1 &
 remember $!
 
-export HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/home/.config"
-export XDG_DATA_HOME="$work/home/.local/share" XDG_CACHE_HOME="$work/home/.cache"
-mkdir -p -m 700 "$HOME" "$XDG_RUNTIME_DIR"
+home_of_its_own
 # No dconf service: settings live in each process's memory.
 export GSETTINGS_BACKEND=memory LC_ALL=C.UTF-8
 # A player's game finds Orca by the accessibility bus alone, in a desktop's

@@ -5,6 +5,14 @@
 
 started=""
 
+# home_of_its_own: a home, a runtime folder and the XDG folders in $work, so
+# that nothing reads or writes the user's.
+home_of_its_own() {
+    export HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/home/.config"
+    export XDG_DATA_HOME="$work/home/.local/share" XDG_CACHE_HOME="$work/home/.cache"
+    mkdir -p -m 700 "$HOME" "$XDG_RUNTIME_DIR"
+}
+
 # remember PID: PID is ended by end_session, the last started first.
 remember() {
     started="$1 $started"

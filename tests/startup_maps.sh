@@ -1,22 +1,15 @@
 #!/bin/sh
 # What the game loads at start-up on the desktops players have, with what
-# Debian installs beside Qt by default (Qt's GTK platform theme among it).
-# Once the main window is up, no web engine and no image plugin may be loaded
-# in it (the window's pictures and icon are built in as pixels), and no GTK:
-# the game draws with a look of its own, and GTK's accessibility bridge would
-# put a second application named lvtriv on the accessibility bus, beside the
-# game's one, which must be there alone.
-# On a real X server (Xvfb, xcb platform) the game starts as no desktop, as
-# GNOME, as Xfce and as Cinnamon start it (their session variables), each
-# peak within 1.10x of the first's, and loads no OpenGL driver or LLVM
-# either (libGLX, libEGL and libOpenGL, which Qt's xcb plugin links, are
-# allowed). On Wayland (Weston, through on_weston.sh; GNOME Shell, with
-# --on-gnome) Qt 6.4 itself loads the OpenGL driver with the first window: it
-# asks the driver whether it can draw title bars
-# (QWaylandDisplay::supportsWindowDecoration), so there the driver is listed,
-# not refused.
-# Then the browser prize is won on the X server and must show its page: the
-# web engine fails on a real display when nobody prepared its OpenGL context.
+# Debian installs beside Qt (its GTK platform theme among it). With the main
+# window up: no web engine, no image plugin (the first pictures are built in
+# as pixels), no GTK, and the game alone on the accessibility bus. On Xvfb
+# (xcb) as no desktop, GNOME, Xfce and Cinnamon start it, each peak within
+# 1.10x of the first's, and no OpenGL driver or LLVM (Qt's xcb plugin links
+# libGLX, libEGL and libOpenGL). On Wayland (Weston, through on_weston.sh;
+# GNOME Shell with --on-gnome) Qt 6.4 loads the driver with the first window
+# to ask about title bars, so there it is listed, not refused. Then the
+# browser prize must show its page on the X server: the engine fails on a
+# real display when nobody prepared its OpenGL context.
 # Usage: startup_maps.sh LVTRIV TST_WEBENGINE
 #        startup_maps.sh --on-gnome LVTRIV
 set -eu

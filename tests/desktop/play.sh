@@ -1,19 +1,13 @@
 #!/bin/sh
-# Plays the game by keys on a desktop of its own, as a player there does:
-# GNOME Shell, KWin or Sway on Wayland, or openbox on X11
-# (tests/desktop/gnome.sh, kwin.sh, sway.sh, x11.sh), every key sent through
-# the desktop's own input, every check read from its own window list. One
-# game for each SCORE given (by default 14, 10 and 0), that many right and
-# the rest wrong, each to its end: the grand prize, the browser prize's page,
-# the animation, or Sorry, Back, and Play again with the board then closed by
-# its close box. Fails on: the keyboard off the board after Play or after a
-# verdict, or off the main window after Back; the board cut (off the screen
-# or narrower than designed); a board control covered by the
-# score; a message box away from or under the window it was raised from; the
-# score window gone with the board; a window marked urgent; anything the game
-# prints (but, run as root, the browser's word of what root may not do);
-# and on KWin and Sway the OpenGL driver loaded at start. Given DESKTOP_ENTRY
-# on X11, the main window's class must be the entry's StartupWMClass.
+# Plays the game by keys on a desktop of its own (GNOME Shell, KWin or Sway on
+# Wayland, openbox on X11: gnome.sh, kwin.sh, sway.sh, x11.sh), keys through
+# its own input, checks from its own window list. A game for each SCORE (14,
+# 10, 0), to its end: grand prize, browser page, animation, or Sorry, Back,
+# Play again and the board's close box. Fails on: the keyboard astray; a
+# board control covered by the score; a box away from or under its window;
+# the score gone with the board; a window marked urgent; any output (but
+# root's word from the browser); the OpenGL driver at start on KWin and Sway;
+# with DESKTOP_ENTRY on X11, a window class other than its StartupWMClass.
 # Usage: play.sh gnome|kwin|sway|x11 LVTRIV ANSWERS [SCORE...]
 set -eu
 desktop=$1
@@ -39,9 +33,8 @@ fail() {
 require dbus-daemon
 
 work=$(mktemp -d)
-export work HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/home/.config"
-export XDG_DATA_HOME="$work/home/.local/share" XDG_CACHE_HOME="$work/home/.cache" LC_ALL=C.UTF-8
-mkdir -p -m 700 "$HOME" "$XDG_RUNTIME_DIR"
+export work LC_ALL=C.UTF-8
+home_of_its_own
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 game=""
 cleanup() {
@@ -56,15 +49,15 @@ trap 'exit 1' INT TERM
 start_session_bus
 desktop_start
 
-# await WHAT TEST...: waits up to 30 s for the command TEST to hold on the
-# window list, else fails: WHAT did not happen.
+# await WHAT TEST...: waits up to 30 s ($patience tries of 0.2 s) for the
+# command TEST to hold on the window list, else fails: WHAT did not happen.
 await() {
     what=$1
     shift
     tries=0
     until desktop_windows >"$work/windows" && not_urgent && "$@"; do
         tries=$((tries + 1))
-        [ "$tries" -le 150 ] || fail "$what"
+        [ "$tries" -le "${patience:-150}" ] || fail "$what"
         sleep 0.2
     done
 }
@@ -83,6 +76,9 @@ keyboard_on() {
         $6 == 1 { held = $1 == caption } END { exit !held }' "$work/windows"
 }
 
+# shown CAPTION: a window captioned CAPTION is up.
+shown() { row "$1" | grep -q .; }
+
 # row CAPTION: CAPTION's line of the window list.
 row() {
     awk -F '\t' -v caption="$1" '{ shown = $1; gsub(/ +/, " ", shown); gsub(/ +/, " ", caption) }
@@ -100,10 +96,8 @@ over() {
         awk -v box="$box" -v owner="$owner" '$0 == box { exit 0 } $0 == owner { exit 1 }' "$work/windows"
 }
 
-# The board's controls in its client area, in twips (15 to a pixel): the two
-# columns of question buttons, the tally button, Back, and the File menu
-# above the client area. The client area is 9060 by 6000 at the bottom of the
-# board's frame, between equal borders.
+# The board's controls in twips (15 to a pixel): question columns, tally, Back,
+# and the File menu above its 9060 by 6000 client area, framed evenly.
 board_controls="4200 600 1695 4935
 6480 600 1695 4935
 360 3480 2175 855
@@ -116,10 +110,8 @@ score_alone() {
     [ -z "$(row "The Quiz!")" ] && { [ -n "$(row "Score Window")" ] || [ -n "$(row "(popup)")" ]; }
 }
 
-# uncovered: the score window (the board's popup has no caption) is on the
-# screen and over none of the board's controls, and on Wayland, where it
-# rides on the board, above it. On X11 it is a window of its own, which the
-# window manager stacks.
+# uncovered: the score (on Wayland the board's uncaptioned popup, above it;
+# on X11 a window the window manager stacks) on screen, over no control.
 uncovered() {
     card=$(row "Score Window")
     [ -n "$card" ] || card=$(row "(popup)")
@@ -139,8 +131,7 @@ uncovered() {
         >"$work/covered" || fail "$(cat "$work/covered")"
 }
 
-# Linux key codes of the keys the games press and the characters they type
-# (letters of either case, digits, space and . , / ;).
+# Linux key codes of the keys pressed and characters typed (letters, digits, space, . , / ;).
 key() {
     case $1 in
     Tab) desktop_keys 15 ;;
@@ -161,9 +152,8 @@ type_text() {
     desktop_keys $codes
 }
 
-# What the desktop's window list shows of each step of a game (tests/game.sh);
-# a button or a box has nothing there of its own. Wrong answers leave their
-# boxes empty.
+# Each step of a game (tests/game.sh) as the window list shows it; buttons and
+# boxes show nothing of their own. Wrong answers leave the boxes empty.
 meet() {
     case $1 in
     window) await "$2 did not come up with the keyboard" keyboard_on "$2" ;;
@@ -185,8 +175,7 @@ meet() {
 typed() { [ "$1" = right ]; }
 . "$desktop_dir/../game.sh"
 
-# play RIGHT: starts the game as a launcher does, and plays it by keys, the
-# first RIGHT questions right and the rest wrong, to the tally.
+# play RIGHT: starts the game as a launcher does and plays it to the tally.
 play() {
     desktop_launch "$program" "$work/game.log"
     await "the main window did not come up with the keyboard" keyboard_on "Lumen Vesper Quiz v3.0"
@@ -196,9 +185,8 @@ play() {
         [ -n "$wanted" ] && [ "$class" = "$wanted" ] ||
             fail "the main window's class is \"$class\", $DESKTOP_ENTRY says \"$wanted\""
     fi
-    # KWin and Sway draw the title bars: there the game starts without the
-    # OpenGL driver that Qt's own title bars bring. GNOME Shell draws none:
-    # Qt does, through its decoration plugin, whatever the desktop's name.
+    # KWin and Sway draw the title bars, so the game loads neither Qt's nor the
+    # OpenGL driver they bring; on GNOME Qt draws them, whatever the name says.
     case $desktop in
     kwin | sway)
         ! grep -q -e libEGL_mesa -e libbradient "/proc/$game/maps" ||
@@ -210,8 +198,7 @@ play() {
     play_from_about "$1"
 }
 
-# quiet: the game has printed nothing but, as root, what the browser prize
-# says of what root may not do (its own two lines and the engine's one).
+# quiet: the game printed nothing but, as root, the browser's word on it.
 quiet() {
     if [ "$(id -u)" = 0 ]; then
         ! grep -v -e '^lvtriv: running as root, so ' -e '^Sandboxing disabled by user\.$' "$work/game.log"
@@ -250,12 +237,7 @@ for right in "$@"; do
         await "the award did not come up" keyboard_on "Way to go!"
         key Return
         # The engine starts with the first page: slow on a loaded machine.
-        tries=0
-        until desktop_windows >"$work/windows" && row "Lumen Vesper Manga Summaries" | grep -q .; do
-            tries=$((tries + 1))
-            [ "$tries" -le 600 ] || fail "the browser prize did not show its page"
-            sleep 0.2
-        done
+        patience=600 await "the browser prize did not show its page" shown "Lumen Vesper Manga Summaries"
         stop
         echo "$desktop: $right right, the browser prize's page"
         ;;

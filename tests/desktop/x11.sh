@@ -1,8 +1,5 @@
-# X11 back end of the desktop games: an Xvfb of its own at 1024x768 with
-# openbox as the window manager. Keys go in through the X server's test
-# extension (xdotool), the windows come from the window manager's stacking
-# list and its active window; no screenshot is taken. Sourced by
-# tests/desktop/play.sh.
+# X11 back end of tests/desktop/play.sh: Xvfb at 1024x768 with openbox; keys
+# through xdotool, windows from openbox's stacking list; no screenshots.
 
 desktop_start() {
     require Xvfb openbox xdotool xprop xwininfo
