@@ -5,7 +5,8 @@
 #include "platform/PushButton.h"
 #include "platform/Twips.h"
 #include "platform/Window.h"
-#include "quiz/GameState.h"
+#include "quiz/AttemptedFlags.h"
+#include "quiz/Score.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -3,7 +3,7 @@
 #include "platform/Controls.h"
 #include "platform/Twips.h"
 #include "platform/Window.h"
-#include "quiz/GameState.h"
+#include "quiz/Score.h"
 
 #include <QLabel>
 

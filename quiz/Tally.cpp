@@ -1,7 +1,7 @@
 #include "quiz/Tally.h"
 
 #include "platform/MessageBox.h"
-#include "quiz/GameState.h"
+#include "quiz/Score.h"
 
 namespace tally {
 

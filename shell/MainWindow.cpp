@@ -5,7 +5,7 @@
 #include "platform/PushButton.h"
 #include "platform/Twips.h"
 #include "platform/Window.h"
-#include "quiz/GameState.h"
+#include "quiz/AttemptedFlags.h"
 
 #include <QLabel>
 #include <QMenuBar>
