@@ -39,23 +39,24 @@ void destroyOnCloseBox(QWidget *window, std::function<void()> forget);
 
 } // namespace window
 
-// One named window of the program: it exists at most once, is made on first
+// The keeper of one named window of the program, the one place that makes,
+// keeps and forgets it: the window exists at most once, is made on first
 // use (its constructor is its load step), can be hidden and shown again with
 // its contents, and goes away with its close box unless it only hides.
 // A load step that opens a message box, whose event loop lets anything ask
 // for the window meanwhile, is the window's Form_Load() instead: it runs
 // once the window is made and recorded, before it shows (a window class
-// keeping it private befriends Window).
-template <class W> class Window
+// keeping it private befriends WindowKeeper).
+template <class W> class WindowKeeper
 {
 public:
-    explicit Window(std::function<W *()> make, CloseBox closeBox = CloseBox::Destroys)
+    explicit WindowKeeper(std::function<W *()> make, CloseBox closeBox = CloseBox::Destroys)
         : m_make(std::move(make)), m_closeBox(closeBox)
     {
     }
-    Window(const Window &) = delete;
-    Window &operator=(const Window &) = delete;
-    ~Window() { delete m_widget.data(); }
+    WindowKeeper(const WindowKeeper &) = delete;
+    WindowKeeper &operator=(const WindowKeeper &) = delete;
+    ~WindowKeeper() { delete m_widget.data(); }
 
     // The window, made now if it does not exist (it stays hidden until shown).
     W *get()

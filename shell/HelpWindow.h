@@ -11,7 +11,7 @@ public:
 
 private:
     // The greeting, run by Window once this window is recorded.
-    template <class> friend class Window;
+    template <class> friend class WindowKeeper;
     void Form_Load();
     void okbutton_Click();
 };

@@ -27,7 +27,7 @@ Program::Program(std::function<void()> end, std::unique_ptr<Registry> registry, 
         showAttemptedOnBoard();
     };
     for (int number = 1; number <= questions::kCount; ++number) {
-        m_questions[number - 1] = std::make_unique<Window<QuestionWindow>>(
+        m_questions[number - 1] = std::make_unique<WindowKeeper<QuestionWindow>>(
             [this, number] { return new QuestionWindow(questions::question(number), attempted, score); });
     }
 }
@@ -35,7 +35,7 @@ Program::Program(std::function<void()> end, std::unique_ptr<Registry> registry, 
 // The windows go first, while the seams they borrow still exist.
 Program::~Program() = default;
 
-Window<QuestionWindow> &Program::question(int number)
+WindowKeeper<QuestionWindow> &Program::question(int number)
 {
     return *m_questions.at(size_t(number - 1));
 }

@@ -56,16 +56,16 @@ public:
     AttemptedFlags attempted;
     Score score;
 
-    Window<MainWindow> main;
-    Window<HelpWindow> help;
-    Window<AboutBox> about;
-    Window<QuizBoard> quiz;
-    Window<ScoreWindow> scorecard;
-    Window<AnimationPrize> animation;
-    Window<GrandPrize> cometsgame;
+    WindowKeeper<MainWindow> main;
+    WindowKeeper<HelpWindow> help;
+    WindowKeeper<AboutBox> about;
+    WindowKeeper<QuizBoard> quiz;
+    WindowKeeper<ScoreWindow> scorecard;
+    WindowKeeper<AnimationPrize> animation;
+    WindowKeeper<GrandPrize> cometsgame;
 
     // Question window `number` (Form1 ... Form14).
-    Window<QuestionWindow> &question(int number);
+    WindowKeeper<QuestionWindow> &question(int number);
 
     void end() override { m_end(); }
 
@@ -79,5 +79,5 @@ private:
     void showAttemptedOnBoard();
     void openPrize(tally::Prize prize);
 
-    std::array<std::unique_ptr<Window<QuestionWindow>>, questions::kCount> m_questions;
+    std::array<std::unique_ptr<WindowKeeper<QuestionWindow>>, questions::kCount> m_questions;
 };
