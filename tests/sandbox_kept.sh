@@ -1,7 +1,8 @@
 #!/bin/sh
 # The web engine keeps its sandbox for everyone but root: only a process
 # running as root turns it off, and says so on standard error. Runs the
-# bundled page's test as a user (nobody, when this runs as root) and as root,
+# bundled page's test as a user (nobody, when this runs as root) whose
+# environment asks for no sandbox, and as root,
 # and reads the command lines of the engine's own processes while the page
 # loads: --no-sandbox must be on root's alone.
 # Usage: sandbox_kept.sh TST_WEBENGINE
@@ -29,7 +30,7 @@ run() {
     : >"$work/$name.flags"
     while kill -0 "$test" 2>/dev/null; do
         for p in $(descendants "$test"); do
-            tr '\0' '\n' <"/proc/$p/cmdline" 2>/dev/null | grep -E '^--(type=|no-sandbox)' >>"$work/$name.flags" || true
+            tr '\0' '\n' 2>/dev/null <"/proc/$p/cmdline" | grep -E '^--(type=|no-sandbox)' >>"$work/$name.flags" || true
         done
         sleep 0.05
     done
@@ -38,9 +39,11 @@ run() {
 }
 
 environment="env QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 HOME=$work/home XDG_RUNTIME_DIR=$work/runtime"
+# A user whose environment asks the engine to run without its sandbox.
+asking="QTWEBENGINE_DISABLE_SANDBOX=1 QTWEBENGINE_CHROMIUM_FLAGS=--no-sandbox"
 if [ "$(id -u)" -ne 0 ]; then
     mkdir -m 700 "$work/home" "$work/runtime"
-    run user $environment
+    run user $environment $asking
 else
     command -v runuser >/dev/null 2>&1 || fail "runuser is missing"
     install -d -m 700 -o nobody "$work/home" "$work/runtime"
@@ -49,7 +52,7 @@ else
         echo "sandbox_kept: nobody cannot reach $award; skipped"
         exit 77
     fi
-    run user runuser -u nobody -- $environment
+    run user runuser -u nobody -- $environment $asking
     rm -rf "$work/home" "$work/runtime"
     mkdir -m 700 "$work/home" "$work/runtime"
     run root $environment
