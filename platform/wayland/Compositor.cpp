@@ -53,100 +53,34 @@ wayland::Protocols *protocols()
     return found;
 }
 
-// The activation that waits for its window's first expose; the window
-// asked for last is the one activated, as when each is activated at once.
-class FirstExposeActivation : public QObject
+// Runs `action` once, at the first expose that puts `window` on screen,
+// unless the watcher it returns is deleted first; the watcher goes with
+// `context`. What the compositor does with a window waits for it to be mapped.
+QObject *atFirstExpose(QWindow *window, QObject *context, std::function<void()> action)
 {
-public:
-    static void request(QWidget *window)
+    class Watcher : public QObject
     {
-        delete pending().data();
-        if (window->windowHandle()->isExposed())
-            window->activateWindow();
-        else
-            pending() = new FirstExposeActivation(window);
-    }
+    public:
+        Watcher(QObject *context, std::function<void()> action) : QObject(context), m_action(std::move(action)) {}
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Expose && static_cast<QWindow *>(watched)->isExposed()) {
-            deleteLater();
-            watched->removeEventFilter(this);
-            m_window->activateWindow();
-        }
-        return false;
-    }
-
-private:
-    explicit FirstExposeActivation(QWidget *window) : QObject(window), m_window(window)
-    {
-        window->windowHandle()->installEventFilter(this);
-    }
-    static QPointer<FirstExposeActivation> &pending()
-    {
-        static QPointer<FirstExposeActivation> waiting;
-        return waiting;
-    }
-
-    QWidget *m_window;
-};
-
-// Sway floats a window whose smallest size is its largest as it maps (and
-// never tiles it after): the window is fixed at its size until its first
-// frame is on screen, then its own limits come back.
-class FixedUntilMapped : public QObject
-{
-public:
-    explicit FixedUntilMapped(QWidget *window)
-        : QObject(window), m_window(window), m_min(window->minimumSize()), m_max(window->maximumSize())
-    {
-        window->setFixedSize(window->size());
-        window->winId();
-        window->windowHandle()->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Expose && static_cast<QWindow *>(watched)->isExposed()) {
-            watched->removeEventFilter(this);
-            // The first frame goes out as the expose is handled: after it.
-            QTimer::singleShot(0, this, [this] {
-                m_window->setMinimumSize(m_min);
-                m_window->setMaximumSize(m_max);
+    protected:
+        bool eventFilter(QObject *watched, QEvent *event) override
+        {
+            if (event->type() == QEvent::Expose && static_cast<QWindow *>(watched)->isExposed()) {
+                watched->removeEventFilter(this);
                 deleteLater();
-            });
+                m_action();
+            }
+            return false;
         }
-        return false;
-    }
 
-private:
-    QWidget *m_window;
-    QSize m_min;
-    QSize m_max;
-};
-
-// GNOME places a window as it first draws it, and Qt has made the window's
-// role (all that gtk_shell1 needs) once it is asked to draw: the window is
-// marked modal at its first expose, before Qt draws it.
-class FirstExposeModal : public QObject
-{
-public:
-    explicit FirstExposeModal(QWindow *window) : QObject(window) { window->installEventFilter(this); }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Expose) {
-            watched->removeEventFilter(this);
-            deleteLater();
-            if (wayland::Protocols *module = protocols())
-                module->markModal(static_cast<QWindow *>(watched));
-        }
-        return false;
-    }
-};
+    private:
+        std::function<void()> m_action;
+    };
+    auto *watcher = new Watcher(context, std::move(action));
+    window->installEventFilter(watcher);
+    return watcher;
+}
 
 // A window of its own again, the companion takes the keyboard that the
 // compositor gives a window as it maps (after Back, the main window's): the
@@ -339,27 +273,52 @@ const std::optional<wayland::Rules> &rules()
 
 void beforeFirstShow(QWidget *window)
 {
-    if (followed() && followed()->tiles && !window->testAttribute(Qt::WA_WState_Created)
-        && window->minimumSize() != window->maximumSize())
-        new FixedUntilMapped(window);
+    if (!followed() || !followed()->tiles || window->testAttribute(Qt::WA_WState_Created)
+        || window->minimumSize() == window->maximumSize())
+        return;
+    // Sway floats a window whose smallest size is its largest as it maps (and
+    // never tiles it after): the window is fixed at its size until its first
+    // frame is on screen, then its own limits come back.
+    const QSize min = window->minimumSize();
+    const QSize max = window->maximumSize();
+    window->setFixedSize(window->size());
+    window->winId();
+    atFirstExpose(window->windowHandle(), window, [window, min, max] {
+        // The first frame goes out as the expose is handled: after it.
+        QTimer::singleShot(0, window, [window, min, max] {
+            window->setMinimumSize(min);
+            window->setMaximumSize(max);
+        });
+    });
 }
 
 void activate(QWidget *window)
 {
     if (followed() && followed()->tiles)
         return;
-    if (followed())
-        FirstExposeActivation::request(window);
-    else
+    // The window asked for last is the one activated, as when each is
+    // activated at once.
+    static QPointer<QObject> pending;
+    delete pending.data();
+    if (!followed() || window->windowHandle()->isExposed())
         window->activateWindow();
+    else
+        pending = atFirstExpose(window->windowHandle(), window, [window] { window->activateWindow(); });
 }
 
 void placeOverOwner(QWidget *box)
 {
     if (!followed() || !followed()->markModal)
         return;
+    // GNOME places a window as it first draws it, and Qt has made the
+    // window's role (all that gtk_shell1 needs) once it is asked to draw: the
+    // box is marked modal at its first expose, before Qt draws it.
     box->winId();
-    new FirstExposeModal(box->windowHandle());
+    QWindow *handle = box->windowHandle();
+    atFirstExpose(handle, handle, [handle] {
+        if (wayland::Protocols *module = protocols())
+            module->markModal(handle);
+    });
 }
 
 void showWithCompanion(QWidget *window, QWidget *owner, QWidget *companion, std::function<QWidget *()> keyboardTo)
