@@ -17,8 +17,7 @@
 
 // The browser prize on the real engine, loaded from the module as the game
 // loads it: no OpenGL context before the award, then the page, on whatever
-// platform the test runs (tests/startup_maps.sh runs it on a real
-// X server too). Waits are on what the window shows, never fixed sleeps.
+// platform the test runs (on Weston too: on_weston.sh). Waits are on what the window shows, never fixed sleeps.
 namespace {
 
 constexpr int kLoadTimeout = 30000;

@@ -3,11 +3,11 @@
 # Wayland, openbox on X11: gnome.sh, kwin.sh, sway.sh, x11.sh), keys through
 # its own input, checks from its own window list. A game for each SCORE (14,
 # 10, 0), to its end: grand prize, browser page, animation, or Sorry, Back,
-# Play again and the board's close box. Fails on: the keyboard astray; a
-# board control covered by the score; a box away from or under its window;
-# the score gone with the board; a window marked urgent; any output (but
-# root's word from the browser); the OpenGL driver at start on KWin and Sway;
-# with DESKTOP_ENTRY on X11, a window class other than its StartupWMClass.
+# Play again and the board's close box. Fails on: what the game should not
+# load at start (started_well); the keyboard astray; a board control covered
+# by the score; a box away from or under its window; the score gone with the
+# board; a window marked urgent; any output (but root's word from the
+# browser); with DESKTOP_ENTRY on X11, a class other than its StartupWMClass.
 # Usage: play.sh gnome|kwin|sway|x11 LVTRIV ANSWERS [SCORE...]
 set -eu
 desktop=$1
@@ -47,7 +47,9 @@ trap cleanup EXIT
 trap 'exit 1' INT TERM
 
 start_session_bus
+start_a11y_bus
 desktop_start
+a11y_enable
 
 # await WHAT TEST...: waits up to 30 s ($patience tries of 0.2 s) for the
 # command TEST to hold on the window list, else fails: WHAT did not happen.
@@ -175,6 +177,29 @@ meet() {
 typed() { [ "$1" = right ]; }
 . "$desktop_dir/../game.sh"
 
+# started_well: with its main window up, the game has loaded no web engine,
+# image plugin or GTK (Qt's GTK theme is installed, as Debian installs it);
+# where the compositor draws the title bars (KWin, Sway) neither Qt's nor the
+# OpenGL driver they bring, on X11 no OpenGL driver, and on GNOME Qt's title
+# bars, whatever the desktop's name says. It is one application on the
+# accessibility bus, and its peak is within 1.10x of the first game's.
+started_well() {
+    heavy='/libQt6WebEngine[^/]*$|/imageformats/|/libgtk-3[^/]*$|/libatk-bridge[^/]*$'
+    case $desktop in
+    kwin | sway) heavy="$heavy|/libEGL_mesa|/libbradient" ;;
+    x11) heavy="$heavy|_dri\.so$|/libLLVM[^/]*$" ;;
+    gnome) grep -q libbradient "/proc/$game/maps" || fail "the game drew no title bars of its own" ;;
+    esac
+    if awk '$6 ~ /^\// { print $6 }' "/proc/$game/maps" | sort -u | grep -E "$heavy" >&2; then
+        fail "the game loaded at start what its first window does not use"
+    fi
+    one_accessible_game "$game"
+    peak=$(awk '/^VmHWM/ { print $2 }' "/proc/$game/status")
+    first_peak=${first_peak:-$peak}
+    [ "$((peak * 10))" -le "$((first_peak * 11))" ] ||
+        fail "peak memory at start $((peak / 1024)) MiB, above 1.10x the first game's $((first_peak / 1024)) MiB"
+}
+
 # play RIGHT: starts the game as a launcher does and plays it to the tally.
 play() {
     desktop_launch "$program" "$work/game.log"
@@ -185,15 +210,7 @@ play() {
         [ -n "$wanted" ] && [ "$class" = "$wanted" ] ||
             fail "the main window's class is \"$class\", $DESKTOP_ENTRY says \"$wanted\""
     fi
-    # KWin and Sway draw the title bars, so the game loads neither Qt's nor the
-    # OpenGL driver they bring; on GNOME Qt draws them, whatever the name says.
-    case $desktop in
-    kwin | sway)
-        ! grep -q -e libEGL_mesa -e libbradient "/proc/$game/maps" ||
-            fail "the game loaded the OpenGL driver or title bars of its own at start"
-        ;;
-    gnome) grep -q libbradient "/proc/$game/maps" || fail "the game drew no title bars of its own" ;;
-    esac
+    started_well
     key Tab
     play_from_about "$1"
 }
