@@ -30,7 +30,7 @@ fail() {
 . "$desktop_dir/../xvfb.sh"
 . "$desktop_dir/../session.sh"
 . "$desktop_dir/$desktop.sh"
-require dbus-daemon
+require dbus-daemon gdbus /usr/libexec/at-spi-bus-launcher
 
 work=$(mktemp -d)
 export work LC_ALL=C.UTF-8
