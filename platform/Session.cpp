@@ -2,8 +2,6 @@
 
 #include <QGuiApplication>
 #include <QLoggingCategory>
-#include <private/qguiapplication_p.h>
-#include <qpa/qplatformintegration.h>
 
 #include <optional>
 #include <utility>
@@ -42,8 +40,6 @@ void chooseBeforeApplication()
 
 void giveBackEnvironment()
 {
-    if (QGuiApplicationPrivate::platformIntegration())
-        qCInfo(lcSession) << "themes offered to Qt:" << QGuiApplicationPrivate::platformIntegration()->themeNames();
     for (const auto &[name, value] : std::exchange(g_setForTheGame, {})) {
         if (value)
             qputenv(name, *value);
