@@ -4,6 +4,7 @@
 #include "shell/Program.h"
 #include "sysinfo/Launcher.h"
 
+#include <QAccessible>
 #include <QSet>
 #include <QStringList>
 #include <QWidget>
@@ -116,3 +117,9 @@ enum class Shown { Visible, Any };
 QStringList windows(Shown shown = Shown::Visible);
 // Fails the running test when a window outlived it.
 void verifyNoWindowLeft();
+
+// What a screen reader says of `control`.
+inline QString spoken(QWidget *control, QAccessible::Text text)
+{
+    return QAccessible::queryAccessibleInterface(control)->text(text);
+}

@@ -1,0 +1,100 @@
+#include "TestMain.h"
+#include "TestSupport.h"
+
+#include "platform/wayland/Compositor.h"
+#include "quiz/QuizBoard.h"
+#include "quiz/ScoreWindow.h"
+#include "shell/MainWindow.h"
+
+#include <QScopeGuard>
+#include <QWindow>
+
+// The compositor's rules on Wayland: chosen from what the compositor offers,
+// and the score's ride on the board they lead to.
+class TestCompositor : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { verifyNoWindowLeft(); }
+
+    // Each compositor's rules, from what it offers: GNOME Shell 43, KWin
+    // 5.27, Sway 1.7, a wlroots desktop that stacks, Weston.
+    void compositorRulesFollowItsGlobals_data()
+    {
+        QTest::addColumn<QString>("globals");
+        QTest::addColumn<QString>("desktop");
+        QTest::addColumn<bool>("swaySocket");
+        QTest::addColumn<QString>("rules");
+        const QString gnome = "wl_compositor xdg_wm_base gtk_shell1 gtk_primary_selection_device_manager";
+        const QString kwin =
+            "wl_compositor xdg_wm_base zxdg_decoration_manager_v1 org_kde_kwin_server_decoration_manager "
+            "org_kde_plasma_shell org_kde_plasma_window_management";
+        const QString wlroots =
+            "wl_compositor xdg_wm_base zxdg_decoration_manager_v1 org_kde_kwin_server_decoration_manager "
+            "org_kde_kwin_idle zwlr_layer_shell_v1";
+        QTest::addRow("GNOME") << gnome << "GNOME" << false << "own title bars, modal, below";
+        QTest::addRow("GNOME in a session named KDE") << gnome << "KDE" << false << "own title bars, modal, below";
+        QTest::addRow("Plasma") << kwin << "KDE" << false << "left of";
+        QTest::addRow("KWin without a desktop name") << kwin << "" << false << "left of";
+        QTest::addRow("KDE's older decoration alone") << "xdg_wm_base org_kde_kwin_server_decoration_manager"
+                                                      << "" << false << "own title bars, below";
+        QTest::addRow("Sway") << wlroots << "" << true << "left of, tiles";
+        QTest::addRow("Sway by its name") << wlroots << "sway" << false << "left of, tiles";
+        QTest::addRow("a wlroots desktop that stacks") << wlroots << "wlroots" << false << "below";
+        QTest::addRow("Weston") << "wl_compositor xdg_wm_base"
+                                << "" << false << "own title bars, below";
+        QTest::addRow("nothing known, named KDE") << "wl_compositor xdg_wm_base"
+                                                  << "KDE" << false << "own title bars, left of";
+    }
+
+    void compositorRulesFollowItsGlobals()
+    {
+        QFETCH(QString, globals);
+        QFETCH(QString, desktop);
+        QFETCH(bool, swaySocket);
+        const wayland::Rules rules = wayland::chooseRules({globals.split(' '), desktop, swaySocket});
+        QStringList shown{rules.ownTitleBars ? "own title bars" : "", rules.markModal ? "modal" : "",
+                          rules.score == wayland::ScorePlace::Below ? "below" : "left of", rules.tiles ? "tiles" : ""};
+        shown.removeAll("");
+        QTEST(shown.join(", "), "rules");
+        QVERIFY(!rules.because.isEmpty());
+    }
+
+    // The score riding on the board, as on Wayland: a board hidden and shown
+    // again in one pass carries it again, one keyboard hand-on waits at a
+    // time, and the board's close box leaves the score window up.
+    void scoreRidesOnTheBoardByTheCompositorsRules()
+    {
+        compositor::follow(wayland::Rules{});
+        const auto offWayland = qScopeGuard([] { compositor::follow(std::nullopt); });
+        TestProgram game;
+        game->main.show();
+        game.play();
+        QuizBoard *board = game->quiz.peek();
+        ScoreWindow *score = game->scorecard.peek();
+        const auto riding = [&] {
+            return score->isVisible() && score->windowHandle()->transientParent() == board->windowHandle();
+        };
+        QTRY_VERIFY(riding());
+
+        click(board, "backbutton");
+        game.play();
+        QTRY_VERIFY(riding());
+
+        click(board, "backbutton"); // the second Back: one hand-on still waits
+        QVERIFY(score->isVisible());
+        QCOMPARE(score->findChildren<QObject *>("keyboardHandOn").size(), 1);
+
+        game.play();
+        QTRY_VERIFY(riding());
+        pressCloseBox(board);
+        flushDeletes();
+        QVERIFY(!game->quiz.peek());
+        QVERIFY(score->isVisible() && score->windowHandle()->isVisible());
+        QCOMPARE(windows(), (QStringList{"main", "scorecard"}));
+    }
+};
+
+LVTRIV_TEST_MAIN(TestCompositor)
+#include "tst_compositor.moc"
