@@ -1,6 +1,8 @@
 #include "TestMain.h"
 #include "TestSupport.h"
 
+#include "prizes/AnimationPrize.h"
+#include "prizes/GrandPrize.h"
 #include "quiz/QuestionBank.h"
 #include "quiz/QuestionWindow.h"
 #include "quiz/QuizBoard.h"
@@ -14,8 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <functional>
-#include <map>
+#include <utility>
 
 // The game as the player drives it: main window, help, quiz board, score
 // window, question windows, the final tally and the prizes it opens.
@@ -25,7 +26,48 @@ const ShownBox kPlayWarning{"Danger, Dud Ozezodiz!  Danger!",
 const ShownBox kReminder{"Follow the rules", "Make sure you follow these rules explcitily!"};
 const ShownBox kAttempted{"Sorry", "This question has already been attempted!"};
 
+// Keys pressed on a window that has the keyboard.
+void keysOn(QWidget *window, QKeySequence keys)
+{
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QTest::keySequence(window, keys);
+}
+
+// A way a player may take out of a window, from the main window or, after
+// Play, from the board; and whether it ends the program.
+struct WayOut
+{
+    const char *name;
+    bool fromBoard;
+    bool ends;
+    void (*take)(TestProgram &game);
+};
+const WayOut kWaysOut[] = {
+    {"QUIT", true, true, [](TestProgram &game) { click(game->main.peek(), "quitbutton"); }},
+    {"File, Exit", true, true, [](TestProgram &game) { child<QAction>(game->main.peek(), "file_exit")->trigger(); }},
+    {"Ctrl+Q", true, true, [](TestProgram &game) { keysOn(game->main.peek(), QKeySequence(Qt::CTRL | Qt::Key_Q)); }},
+    {"the animation's QUIT", false, true, [](TestProgram &game) { click(game->animation.show(), "quit"); }},
+    {"the grand prize's QUIT", false, true, [](TestProgram &game) { click(game->cometsgame.show(), "quit"); }},
+    {"the last window's close box", false, true, [](TestProgram &game) { pressCloseBox(game->main.peek()); }},
+    {"Back", true, false, [](TestProgram &game) { click(game->quiz.peek(), "backbutton"); }},
+    {"File, Back", true, false, [](TestProgram &game) { child<QAction>(game->quiz.peek(), "file_back")->trigger(); }},
+    {"Ctrl+B", true, false, [](TestProgram &game) { keysOn(game->quiz.peek(), QKeySequence(Qt::CTRL | Qt::Key_B)); }},
+    {"the board's close box", true, false, [](TestProgram &game) { pressCloseBox(game->quiz.peek()); }},
+    {"a question's close box", true, false, [](TestProgram &game) { pressCloseBox(game.open(4)); }},
+    {"help's close box", true, false, [](TestProgram &game) { pressCloseBox(game->help.show()); }},
+    {"About's close box", true, false, [](TestProgram &game) { pressCloseBox(game->about.show()); }},
+    {"About's OK", true, false,
+     [](TestProgram &game) {
+         click(game->about.show(), "cmdOK");
+         flushDeletes();
+     }},
+    {"the score's close box", true, false, [](TestProgram &game) { pressCloseBox(game->scorecard.peek()); }},
+    {"main's close box with the board up", true, false, [](TestProgram &game) { pressCloseBox(game->main.peek()); }},
+};
+
 } // namespace
+Q_DECLARE_METATYPE(const WayOut *)
 
 class TestGame : public QObject
 {
@@ -50,8 +92,8 @@ private slots:
         game->scorecard.peek()->move(700, 600); // the player's place is kept
 
         // Play again mid-game: the score starts over, the flags and the board stay.
-        game->score.set(5);
-        game->attempted.set(3);
+        game.answer(game.open(3), rightAnswers(3));
+        QCOMPARE(game.score(), QString(" 1"));
         QuizBoard *board = game->quiz.peek();
         game.play();
         QCOMPARE(game.score(), QString("0"));
@@ -95,8 +137,7 @@ private slots:
     {
         TestProgram game;
         game.play();
-        game->attempted.set(9);
-        game->score.set(2);
+        game.answer(game.open(9), rightAnswers(9));
         ScoreWindow *scorecard = game->scorecard.peek();
         pressCloseBox(scorecard); // hides only: the score survives
         pressCloseBox(game->main.peek());
@@ -105,7 +146,7 @@ private slots:
         click(game->quiz.peek(), "backbutton"); // hides the board, brings a fresh main window
         QVERIFY(!game->attempted.isSet(9));     // whose load step cleared the flags
         QCOMPARE(game->scorecard.peek(), scorecard);
-        QCOMPARE(game.score(), QString(" 2"));
+        QCOMPARE(game.score(), QString(" 1"));
         QCOMPARE(windows(), QStringList{"main"});
 
         game.play();
@@ -137,61 +178,22 @@ private slots:
 
     void waysOutEndTheProgramOnce_data()
     {
-        QTest::addColumn<QString>("way");
-        QTest::addColumn<int>("ends");
-        for (const char *way : {"QUIT", "File, Exit", "Ctrl+Q", "the animation's QUIT", "the grand prize's QUIT",
-                                "the last window's close box"})
-            QTest::addRow("%s", way) << way << 1;
-        for (const char *way :
-             {"Back", "File, Back", "Ctrl+B", "the board's close box", "a question's close box", "help's close box",
-              "About's close box", "About's OK", "the score's close box", "main's close box with the board up"})
-            QTest::addRow("%s", way) << way << 0;
+        QTest::addColumn<const WayOut *>("way");
+        for (const WayOut &way : kWaysOut)
+            QTest::addRow("%s", way.name) << &way;
     }
 
     void waysOutEndTheProgramOnce()
     {
-        QFETCH(QString, way);
-        QFETCH(int, ends);
+        QFETCH(const WayOut *, way);
         TestProgram game;
-        MainWindow *main = game->main.show();
-        const auto onMain = [&](QKeySequence keys) {
-            main->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(main));
-            QTest::keySequence(main, keys);
-        };
-        const auto onBoard = [&](QKeySequence keys) {
-            game->quiz.peek()->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(game->quiz.peek()));
-            QTest::keySequence(game->quiz.peek(), keys);
-        };
-        const std::map<QString, std::function<void()>> ways{
-            {"QUIT", [&] { click(main, "quitbutton"); }},
-            {"File, Exit", [&] { child<QAction>(main, "file_exit")->trigger(); }},
-            {"Ctrl+Q", [&] { onMain(QKeySequence(Qt::CTRL | Qt::Key_Q)); }},
-            {"the animation's QUIT", [&] { click(game->animation.show(), "quit"); }},
-            {"the grand prize's QUIT", [&] { click(game->cometsgame.show(), "quit"); }},
-            {"the last window's close box", [&] { pressCloseBox(main); }},
-            {"Back", [&] { click(game->quiz.peek(), "backbutton"); }},
-            {"File, Back", [&] { child<QAction>(game->quiz.peek(), "file_back")->trigger(); }},
-            {"Ctrl+B", [&] { onBoard(QKeySequence(Qt::CTRL | Qt::Key_B)); }},
-            {"the board's close box", [&] { pressCloseBox(game->quiz.peek()); }},
-            {"a question's close box", [&] { pressCloseBox(game.open(4)); }},
-            {"help's close box", [&] { pressCloseBox(game->help.show()); }},
-            {"About's close box", [&] { pressCloseBox(game->about.show()); }},
-            {"About's OK",
-             [&] {
-                 click(game->about.show(), "cmdOK");
-                 flushDeletes();
-             }},
-            {"the score's close box", [&] { pressCloseBox(game->scorecard.peek()); }},
-            {"main's close box with the board up", [&] { pressCloseBox(main); }},
-        };
-        if (way != "the last window's close box" && !way.startsWith("the animation") && !way.startsWith("the grand"))
+        game->main.show();
+        if (way->fromBoard)
             game.play();
-        ways.at(way)();
+        way->take(game);
         QCoreApplication::processEvents();
         QCoreApplication::processEvents();
-        QCOMPARE(game.endCount, ends);
+        QCOMPARE(game.endCount, way->ends ? 1 : 0);
     }
 
     // Every line of tests/answers.txt, typed into its question's window.
@@ -256,11 +258,7 @@ private slots:
         QFETCH(int, browsers);
         TestProgram game;
         game.play();
-        for (int number = 1; number <= questions::kCount; ++number) {
-            const qsizetype boxes = rightAnswers(number).size();
-            game.answer(game.open(number), number <= right ? rightAnswers(number) : QStringList(boxes, "no idea"));
-        }
-        game.boxes.take();
+        game.answerAll(right);
         QCOMPARE(game.score(), QStringLiteral(" %1").arg(right));
 
         QList<qsizetype> prizesWithBox; // prizes up while each box is

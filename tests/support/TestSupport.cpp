@@ -81,6 +81,15 @@ void TestProgram::answer(QuestionWindow *window, const QStringList &answers)
     click(window, "donebutton");
 }
 
+void TestProgram::answerAll(int right)
+{
+    for (int number = 1; number <= questions::kCount; ++number) {
+        const QStringList &answers = rightAnswers(number);
+        answer(open(number), number <= right ? answers : QStringList(answers.size(), "no idea"));
+    }
+    boxes.take();
+}
+
 QString TestProgram::score()
 {
     return program->scorecard.get()->scorelabel->text();

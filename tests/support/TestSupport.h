@@ -73,6 +73,7 @@ public:
     void play();                                                     // its warning answered and forgotten
     QuestionWindow *open(int number);                                // presses its button: the window, if one opened
     void answer(QuestionWindow *window, const QStringList &answers); // one text per box, then DONE
+    void answerAll(int right); // the first `right` questions right, the rest wrong, verdicts taken
     QString score();
 
     int endCount = 0; // how often the program was ended
