@@ -14,8 +14,6 @@ fail() {
     [ ! -s "${transcript:-/nonexistent}" ] || {
         echo "--- what Orca said last:" >&2
         heard | tail -n 30 >&2
-    }
-    [ ! -s "${transcript:-/nonexistent}" ] || {
         cp "$transcript" "${TMPDIR:-/tmp}/screenreader-transcript.log"
         echo "--- Orca's whole log: ${TMPDIR:-/tmp}/screenreader-transcript.log" >&2
     }
@@ -92,17 +90,13 @@ seen=0
 # said TEXT [SECONDS [OTHER]]: waits up to SECONDS (30) for Orca to say a line
 # holding TEXT (or OTHER) after the last one awaited.
 said() {
-    tries=0
-    while :; do
-        line=$(heard | awk -v from="$seen" -v text="$1" -v other="${3:-$1}" \
-            'NR > from && (index($0, text) || index($0, other)) { print NR; exit }')
-        [ -z "$line" ] || break
-        tries=$((tries + 1))
-        [ "$tries" -le "${2:-30}0" ] || fail "Orca did not say \"$1\""
-        kill -0 "$orca" 2>/dev/null || fail "Orca ended"
-        sleep 0.1
-    done
+    within "${2:-30}" "Orca did not say \"$1\"" "$orca" heard_since "$1" "${3:-$1}"
     seen=$line
+}
+heard_since() {
+    line=$(heard | awk -v from="$seen" -v text="$1" -v other="$2" \
+        'NR > from && (index($0, text) || index($0, other)) { print NR; exit }')
+    [ -n "$line" ]
 }
 
 # also TEXT: the utterance awaited last holds TEXT too.
@@ -140,7 +134,7 @@ end_game() {
 
 # gone: waits up to 30 s for the program to end.
 gone() {
-    ended "$game" || fail "the program did not end"
+    ended "$game" "the program did not end"
     started=$(echo "$started" | sed "s/\b$game\b//")
 }
 
@@ -228,12 +222,8 @@ play() {
 # sets) or accessibility on (IsEnabled, which Orca sets as it starts): a game
 # started before that stays silent.
 said "Screen reader on"
-tries=0
-until a11y_status ScreenReaderEnabled || a11y_status IsEnabled; do
-    tries=$((tries + 1))
-    [ "$tries" -le 300 ] || fail "the accessibility bus never reported a screen reader"
-    sleep 0.1
-done
+screen_reader_on() { a11y_status ScreenReaderEnabled || a11y_status IsEnabled; }
+within 30 "the accessibility bus never reported a screen reader" "$orca" screen_reader_on
 
 # Fourteen right, with the help window and the About box first.
 start_game

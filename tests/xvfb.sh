@@ -30,12 +30,20 @@ start_xvfb() {
     export DISPLAY
 }
 
-# ended PID: waits up to 30 s for PID to end; false if it has not.
-ended() {
-    tries=0
-    while kill -0 "$1" 2>/dev/null; do
-        tries=$((tries + 1))
-        [ "$tries" -le 300 ] || return 1
+# within SECONDS WHAT PID COMMAND...: polls COMMAND every 0.1 s until it
+# holds, for up to SECONDS while the process PID runs (- for none); else
+# fails: WHAT.
+within() {
+    within_tries=$(($1 * 10)) within_what=$2 within_pid=$3
+    shift 3
+    until "$@"; do
+        within_tries=$((within_tries - 1))
+        [ "$within_tries" -gt 0 ] || fail "$within_what"
+        [ "$within_pid" = - ] || kill -0 "$within_pid" 2>/dev/null || fail "$within_what (process $within_pid ended)"
         sleep 0.1
     done
 }
+
+# ended PID WHAT: waits up to 30 s for PID to end; else fails: WHAT.
+ended() { within 30 "$2" - ended_already "$1"; }
+ended_already() { ! kill -0 "$1" 2>/dev/null; }

@@ -19,22 +19,10 @@ desktop_start() {
     DBUS_SYSTEM_BUS_ADDRESS=$(head -n 1 "$work/system-bus") gnome-shell --headless --wayland --no-x11 \
         --virtual-monitor 1024x768 --wayland-display=wayland-lvtriv >"$work/compositor.log" 2>&1 &
     compositor=$!
-    tries=0
-    until [ "$(shell_eval 'global.context.unsafe_mode')" = true ]; do
-        tries=$((tries + 1))
-        [ "$tries" -le 300 ] && kill -0 "$compositor" 2>/dev/null || {
-            tail -n 20 "$work/compositor.log" >&2
-            fail "gnome-shell did not start"
-        }
-        sleep 0.1
-    done
+    within 30 "gnome-shell did not start" "$compositor" shell_holds 'global.context.unsafe_mode'
     # It starts in the overview, once its start-up animation has run.
-    until [ "$(shell_eval 'Main.layoutManager._startingUp || Main.overview.hide();
-        !Main.layoutManager._startingUp && !Main.overview.visible && Main.modalCount === 0')" = true ]; do
-        tries=$((tries + 1))
-        [ "$tries" -le 300 ] || fail "gnome-shell's overview did not close"
-        sleep 0.1
-    done
+    within 30 "gnome-shell's overview did not close" "$compositor" shell_holds 'Main.layoutManager._startingUp ||
+        Main.overview.hide(); !Main.layoutManager._startingUp && !Main.overview.visible && Main.modalCount === 0'
     # The keyboard that desktop_keys types on.
     shell_eval 'global.lvtrivKeys = imports.gi.Clutter.get_default_backend().get_default_seat()
         .create_virtual_device(imports.gi.Clutter.InputDeviceType.KEYBOARD_DEVICE)' >/dev/null
@@ -46,6 +34,9 @@ shell_eval() {
     gdbus call --session --dest org.gnome.Shell --object-path /org/gnome/Shell --method org.gnome.Shell.Eval "$1" \
         2>/dev/null | sed -n "s/^(true, '\(.*\)')\$/\1/p" | sed 's/^"\(.*\)"$/\1/'
 }
+
+# shell_holds CODE: CODE is true in the shell.
+shell_holds() { [ "$(shell_eval "$1")" = true ]; }
 
 desktop_keys() {
     shell_eval "const { GLib } = imports.gi;

@@ -27,16 +27,14 @@ desktop_start() {
         --no-lockscreen --no-global-shortcuts --no-kactivities >"$work/compositor.log" 2>&1 &
     kwin_pid=$!
     export WAYLAND_DISPLAY=lvtriv-kwin
-    # Ready when the key client finds fake input and scripting answers.
-    kwin_tries=0
-    until "$work/kwin_keys" 2>/dev/null && kwin_call --object-path /Scripting \
-        --method org.freedesktop.DBus.Peer.Ping >/dev/null 2>&1; do
-        kill -0 "$kwin_pid" 2>/dev/null || fail "KWin ended: see $work/compositor.log"
-        kwin_tries=$((kwin_tries + 1))
-        [ "$kwin_tries" -lt 150 ] || fail "KWin did not start within 30 s"
-        sleep 0.2
-    done
+    within 30 "KWin did not start" "$kwin_pid" kwin_ready
     kwin_calls=0
+}
+
+# kwin_ready: the key client finds fake input, and scripting answers.
+kwin_ready() {
+    "$work/kwin_keys" 2>/dev/null &&
+        kwin_call --object-path /Scripting --method org.freedesktop.DBus.Peer.Ping >/dev/null 2>&1
 }
 
 desktop_keys() {

@@ -23,7 +23,9 @@ fail() {
         echo "--- windows, top first (caption, x, y, width, height, keyboard):" >&2
         cat "$work/windows" >&2
     fi
-    [ ! -s "${work:-/nonexistent}/game.log" ] || { echo "--- the game's output:" >&2 && tail -n 20 "$work/game.log" >&2; }
+    for log in compositor game; do
+        [ ! -s "${work:-/nonexistent}/$log.log" ] || { echo "--- the $log's output:" >&2 && tail -n 20 "$work/$log.log" >&2; }
+    done
     [ -z "${work:-}" ] || desktop_screenshot "${TMPDIR:-/tmp}/lvtriv-$desktop-failed.png" 2>/dev/null || true
     exit 1
 }
@@ -51,18 +53,14 @@ start_a11y_bus
 desktop_start
 a11y_enable
 
-# await WHAT TEST...: waits up to 30 s ($patience tries of 0.2 s) for the
-# command TEST to hold on the window list, else fails: WHAT did not happen.
+# await WHAT TEST...: waits up to $patience s (30) for the command TEST to
+# hold on the window list while the game runs, else fails: WHAT.
 await() {
     what=$1
     shift
-    tries=0
-    until desktop_windows >"$work/windows" && not_urgent && "$@"; do
-        tries=$((tries + 1))
-        [ "$tries" -le "${patience:-150}" ] || fail "$what"
-        sleep 0.2
-    done
+    within "${patience:-30}" "$what" "${game:--}" listed "$@"
 }
+listed() { desktop_windows >"$work/windows" && not_urgent && "$@"; }
 
 # not_urgent: no window is marked urgent (a column of its own where the
 # desktop tells), which the game may not ask for; else fails.
@@ -98,14 +96,6 @@ over() {
         awk -v box="$box" -v owner="$owner" '$0 == box { exit 0 } $0 == owner { exit 1 }' "$work/windows"
 }
 
-# The board's controls in twips (15 to a pixel): question columns, tally, Back,
-# and the File menu above its 9060 by 6000 client area, framed evenly.
-board_controls="4200 600 1695 4935
-6480 600 1695 4935
-360 3480 2175 855
-360 4680 2175 735
-0 -300 900 300"
-
 # score_alone: the board is gone, the score window is up (on Sway, riding
 # on the main window).
 score_alone() {
@@ -113,7 +103,9 @@ score_alone() {
 }
 
 # uncovered: the score (on Wayland the board's uncaptioned popup, above it;
-# on X11 a window the window manager stacks) on screen, over no control.
+# on X11 a window the window manager stacks) on screen, over none of the
+# board's buttons and menu bar, which the accessibility bus places in the
+# board; the board on screen, none of them cut.
 uncovered() {
     card=$(row "Score Window")
     [ -n "$card" ] || card=$(row "(popup)")
@@ -123,13 +115,18 @@ uncovered() {
         [ "$desktop" = x11 ] || fail "the score window is under the board"
         return 0
     fi
-    { echo "$card"; echo "$board"; echo "$board_controls"; } | awk -F '\t' '
+    [ -s "$work/board.$game" ] || a11y_window "$game" "The Quiz!" >"$work/board.$game"
+    { echo "$card"; echo "$board"; cat "$work/board.$game"; } | awk -F '\t' '
         NR == 1 { x = $2; y = $3; r = $2 + $4; b = $3 + $5
                   if (x < 0 || y < 0 || r > 1024 || b > 768) { print "the score window is off the screen"; exit 1 } }
-        NR == 2 { if ($2 < 0 || $3 < 0 || $2 + $4 > 1024 || $3 + $5 > 768 || $4 < 604) { print "the board is cut"; exit 1 }
-                  border = ($4 - 604) / 2; left = $2 + border; top = $3 + $5 - border - 400; FS = " " }
-        NR > 2 { cx = left + $1 / 15; cy = top + $2 / 15; cr = cx + $3 / 15; cb = cy + $4 / 15
-                 if (x < cr && cx < r && y < cb && cy < b) { print "the score window covers the board at " cx "," cy; exit 1 } }' \
+        NR == 2 { if ($2 < 0 || $3 < 0 || $2 + $4 > 1024 || $3 + $5 > 768) { print "the board is off the screen"; exit 1 }
+                  frame = $0 }
+        NR == 3 { split(frame, f, "\t"); split($2, c, " "); width = c[3]; height = c[4]
+                  border = (f[4] - width) / 2; left = f[2] + border; top = f[3] + f[5] - border - height }
+        NR > 3 && ($1 == "push button" || $1 == "menu bar") { split($2, c, " ")
+            if (c[1] < 0 || c[2] < 0 || c[1] + c[3] > width || c[2] + c[4] > height) { print "the board cuts a control"; exit 1 }
+            cx = left + c[1]; cy = top + c[2]; cr = cx + c[3]; cb = cy + c[4]
+            if (x < cr && cx < r && y < cb && cy < b) { print "the score window covers the board at " cx "," cy; exit 1 } }' \
         >"$work/covered" || fail "$(cat "$work/covered")"
 }
 
@@ -224,16 +221,10 @@ quiet() {
     fi
 }
 
-# ends WHAT: the game ends, with nothing on its output.
+# ends WHAT: the game ends at WHAT (stop: ends it), with nothing on its output.
 ends() {
-    ended "$game" || fail "the game did not end at $1"
-    game=""
-    quiet || fail "the game printed something"
-}
-
-# stop: ends the game, which has printed nothing.
-stop() {
-    kill "$game"
+    [ "$1" != stop ] || kill "$game"
+    ended "$game" "the game did not end at $1"
     game=""
     quiet || fail "the game printed something"
 }
@@ -254,8 +245,8 @@ for right in "$@"; do
         await "the award did not come up" keyboard_on "Way to go!"
         key Return
         # The engine starts with the first page: slow on a loaded machine.
-        patience=600 await "the browser prize did not show its page" shown "Lumen Vesper Manga Summaries"
-        stop
+        patience=120 await "the browser prize did not show its page" shown "Lumen Vesper Manga Summaries"
+        ends stop
         echo "$desktop: $right right, the browser prize's page"
         ;;
     10 | 11)
@@ -284,7 +275,7 @@ for right in "$@"; do
             desktop_close
             await "the board's close box took the score window with it" score_alone
         fi
-        stop
+        ends stop
         echo "$desktop: $right right"
         ;;
     esac

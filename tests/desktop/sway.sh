@@ -12,14 +12,7 @@ desktop_start() {
     WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman WAYLAND_DISPLAY='' \
         unshare -U sway --config "$work/sway.conf" >"$work/compositor.log" 2>&1 &
     sway_pid=$!
-    sway_tries=0
-    until SWAYSOCK=$(ls "$XDG_RUNTIME_DIR"/sway-ipc.*.sock 2>/dev/null) && swaymsg -s "$SWAYSOCK" -t get_version >/dev/null 2>&1; do
-        kill -0 "$sway_pid" 2>/dev/null || fail "sway ended: see $work/compositor.log"
-        sway_tries=$((sway_tries + 1))
-        [ "$sway_tries" -lt 150 ] || fail "sway did not start within 30 s"
-        sleep 0.2
-    done
-    export SWAYSOCK
+    within 30 "sway did not start" "$sway_pid" sway_ready
     WAYLAND_DISPLAY=$(basename "$(ls "$XDG_RUNTIME_DIR"/wayland-* | grep -v '\.lock$' | head -n 1)")
     export WAYLAND_DISPLAY
     # A keyboard held for the whole session: each wtype's keyboard comes and
@@ -27,6 +20,12 @@ desktop_start() {
     # its own and take a new one, missing the keys sent meanwhile.
     wtype -k Shift_L -s 86400000 &
     sway_held_keyboard=$!
+}
+
+# sway_ready: sway answers on its socket, in SWAYSOCK.
+sway_ready() {
+    SWAYSOCK=$(ls "$XDG_RUNTIME_DIR"/sway-ipc.*.sock 2>/dev/null) && swaymsg -s "$SWAYSOCK" -t get_version >/dev/null 2>&1 &&
+        export SWAYSOCK
 }
 
 # Linux key codes to the key names of the US layout, all typed by one wtype.

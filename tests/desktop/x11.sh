@@ -8,13 +8,10 @@ desktop_start() {
     echo '<openbox_config xmlns="http://openbox.org/3.4/rc"/>' >"$work/openbox.xml"
     openbox --sm-disable --config-file "$work/openbox.xml" >"$work/compositor.log" 2>&1 &
     x11_manager=$!
-    x11_tries=0
-    until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q '# 0x'; do
-        x11_tries=$((x11_tries + 1))
-        [ "$x11_tries" -le 150 ] && kill -0 "$x11_manager" 2>/dev/null || fail "openbox did not start"
-        sleep 0.2
-    done
+    within 30 "openbox did not start" "$x11_manager" x11_managed
 }
+
+x11_managed() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q '# 0x'; }
 
 # An X key code is the Linux one plus 8; xdotool takes a number that names
 # no key symbol as a key code.
