@@ -54,9 +54,9 @@ wayland::Protocols *protocols()
 }
 
 // Runs `action` once, at the first expose that puts `window` on screen,
-// unless the watcher it returns is deleted first; the watcher goes with
-// `context`. What the compositor does with a window waits for it to be mapped.
-QObject *atFirstExpose(QWindow *window, QObject *context, std::function<void()> action)
+// unless `context` goes first. What the compositor does with a window waits
+// for it to be mapped.
+void atFirstExpose(QWindow *window, QObject *context, std::function<void()> action)
 {
     class Watcher : public QObject
     {
@@ -77,9 +77,7 @@ QObject *atFirstExpose(QWindow *window, QObject *context, std::function<void()> 
     private:
         std::function<void()> m_action;
     };
-    auto *watcher = new Watcher(context, std::move(action));
-    window->installEventFilter(watcher);
-    return watcher;
+    window->installEventFilter(new Watcher(context, std::move(action)));
 }
 
 // A window of its own again, the companion takes the keyboard that the
@@ -294,16 +292,11 @@ void beforeFirstShow(QWidget *window)
 
 void activate(QWidget *window)
 {
-    if (followed() && followed()->tiles)
-        return;
-    // The window asked for last is the one activated, as when each is
-    // activated at once.
-    static QPointer<QObject> pending;
-    delete pending.data();
-    if (!followed() || window->windowHandle()->isExposed())
+    // GNOME and KWin give a window the keyboard as they map it, even while
+    // another program holds it, and activate no window before; Sway marks a
+    // window urgent when a program asks to activate it.
+    if (!followed() || (!followed()->tiles && window->windowHandle()->isExposed()))
         window->activateWindow();
-    else
-        pending = atFirstExpose(window->windowHandle(), window, [window] { window->activateWindow(); });
 }
 
 void placeOverOwner(QWidget *box)

@@ -28,9 +28,8 @@ const std::optional<wayland::Rules> &rules();
 // Sway floats it, and may be resized once mapped.
 void beforeFirstShow(QWidget *window);
 
-// Gives `window`, just shown, the keyboard: at once, or on Wayland once the
-// compositor has mapped it (a compositor activates only a mapped window).
-// The window asked for last is the one activated.
+// Gives `window`, just shown, the keyboard; on Wayland only a window already
+// on screen: the compositor gives a window the keyboard as it maps it.
 void activate(QWidget *window);
 
 // Has the desktop place `box`, a modal box of the window it belongs to, over
