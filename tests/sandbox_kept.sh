@@ -1,10 +1,8 @@
 #!/bin/sh
-# The web engine keeps its sandbox for everyone but root: only a process
-# running as root turns it off, and says so on standard error. Runs the
-# bundled page's test as a user (nobody, when this runs as root) whose
-# environment asks for no sandbox, and as root,
-# and reads the command lines of the engine's own processes while the page
-# loads: --no-sandbox must be on root's alone.
+# The web engine keeps its sandbox for everyone but root, who turns it off and
+# says so on standard error. Runs the bundled page's test as a user (nobody,
+# as root) whose environment asks for no sandbox, and as root, reading the
+# engine's processes' command lines: --no-sandbox must be on root's alone.
 # Usage: sandbox_kept.sh TST_WEBENGINE
 set -eu
 award=$1

@@ -115,9 +115,7 @@ run_start=0
 # on by its variable instead.
 start_game() {
     run_start=$seen
-    if [ "${1:-}" = forced ]; then
-        set -- env QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-    fi
+    [ "${1:-}" != forced ] || set -- env QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
     QT_QPA_PLATFORM=xcb "$@" "$program" >"$work/game.log" 2>&1 &
     game=$!
     remember "$game"
@@ -127,10 +125,7 @@ start_game() {
 }
 
 # end_game: the prize's QUIT ends the program.
-end_game() {
-    key space
-    gone
-}
+end_game() { key space && gone; }
 
 # gone: waits up to 30 s for the program to end.
 gone() {
