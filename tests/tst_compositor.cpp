@@ -80,6 +80,7 @@ private slots:
 
         click(board, "backbutton");
         game.play();
+        flushDeletes(); // the event loop's next pass: the ride must outlive it
         QTRY_VERIFY(riding());
 
         click(board, "backbutton"); // the second Back: one hand-on still waits
