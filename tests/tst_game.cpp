@@ -34,12 +34,12 @@ void keysOn(QWidget *window, QKeySequence keys)
     QTest::keySequence(window, keys);
 }
 
-// A way a player may take out of a window, from the main window or, after
-// Play, from the board; and whether it ends the program.
+// A way out a player may take, before Play or after it with the board up;
+// and whether it ends the program.
 struct WayOut
 {
     const char *name;
-    bool fromBoard;
+    bool afterPlay;
     bool ends;
     void (*take)(TestProgram &game);
 };
@@ -188,7 +188,7 @@ private slots:
         QFETCH(const WayOut *, way);
         TestProgram game;
         game->main.show();
-        if (way->fromBoard)
+        if (way->afterPlay)
             game.play();
         way->take(game);
         QCoreApplication::processEvents();
