@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <utility>
 
 BrowserModule::BrowserModule(QStringList searchPaths, bool asRoot)
     : m_searchPaths(std::move(searchPaths)), m_asRoot(asRoot)
@@ -56,8 +57,8 @@ QStringList BrowserModule::defaultSearchPaths()
 
 HtmlViewFactory *BrowserModule::factory()
 {
-    if (!m_loader.isLoaded())
-        prepareForWebEngine();
+    if (!std::exchange(m_prepared, true))
+        prepareForWebEngine(m_asRoot);
     // The loader adds the platform's prefix and suffix to the module's name.
     for (const QString &dir : m_searchPaths) {
         if (m_loader.isLoaded())

@@ -36,6 +36,7 @@ private:
 
     QStringList m_searchPaths;
     bool m_asRoot;
+    bool m_prepared = false;
     QPluginLoader m_loader;
     std::vector<QPointer<BrowserWindow>> m_windows;
 };

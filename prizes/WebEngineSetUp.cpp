@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QCoreApplication>
 #include <QLoggingCategory>
+#include <QStringList>
 #include <QtGui/qtguiglobal.h>
 #if QT_CONFIG(opengl)
 #include <QOpenGLContext>
@@ -10,9 +11,60 @@
 #include <QtGui/private/qopenglcontext_p.h>
 #endif
 
+#include <cstdio>
 #include <utility>
 
 namespace {
+
+// The engine's own reading of its flags: split at blanks, except within
+// double quotes, which go.
+QStringList engineArguments(const QString &flags)
+{
+    QStringList arguments;
+    QString argument;
+    bool inArgument = false;
+    bool quoted = false;
+    for (const QChar c : flags) {
+        if (c == u'"') {
+            quoted = !quoted;
+            inArgument = true;
+        } else if (c == u' ' && !quoted) {
+            if (std::exchange(inArgument, false))
+                arguments.append(std::exchange(argument, {}));
+        } else {
+            argument += c;
+            inArgument = true;
+        }
+    }
+    if (!argument.isEmpty())
+        arguments.append(argument);
+    return arguments;
+}
+
+bool takesSandboxAway(const QString &argument)
+{
+    if (!argument.startsWith(u'-'))
+        return false;
+    const QString name = argument.mid(argument.startsWith(u"--") ? 2 : 1).section(u'=', 0, 0);
+    return name == u"single-process" || name == u"in-process-gpu"
+           || ((name.startsWith(u"no-") || name.startsWith(u"disable-")) && name.endsWith(u"sandbox"));
+}
+
+// The engine refuses to start as root with its sandbox on: only then is it
+// turned off, and the player is told. Everyone else keeps it, whatever the
+// environment asks. The flags are set even when empty: the engine then reads
+// no flags from the program's command line (--webEngineArgs) either.
+void keepSandboxUnless(bool asRoot)
+{
+    if (asRoot) {
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+        std::fputs("lvtriv: running as root, so the web engine's sandbox is turned off.\n", stderr);
+        return;
+    }
+    qunsetenv("QTWEBENGINE_DISABLE_SANDBOX");
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS",
+            withoutSandboxOff(qEnvironmentVariable("QTWEBENGINE_CHROMIUM_FLAGS")).toUtf8());
+}
 
 #if QT_CONFIG(opengl)
 // The context every engine view shares its textures with. It lives until the
@@ -79,8 +131,19 @@ void exposePagesToScreenReaders()
 
 } // namespace
 
-void prepareForWebEngine()
+QString withoutSandboxOff(const QString &flags)
 {
+    QStringList kept;
+    for (const QString &argument : engineArguments(flags)) {
+        if (!takesSandboxAway(argument))
+            kept.append(argument.contains(u' ') || argument.isEmpty() ? u'"' + argument + u'"' : argument);
+    }
+    return kept.join(u' ');
+}
+
+void prepareForWebEngine(bool asRoot)
+{
+    keepSandboxUnless(asRoot);
     quietEngineStartup();
     exposePagesToScreenReaders();
 #if QT_CONFIG(opengl)

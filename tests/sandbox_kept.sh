@@ -37,11 +37,14 @@ run() {
 }
 
 environment="env QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 HOME=$work/home XDG_RUNTIME_DIR=$work/runtime"
-# A user whose environment asks the engine to run without its sandbox.
-asking="QTWEBENGINE_DISABLE_SANDBOX=1 QTWEBENGINE_CHROMIUM_FLAGS=--no-sandbox"
+# A user whose environment asks the engine, in ways it reads, to run without
+# its sandbox (with --single-process it would start no process of its own).
+asking=QTWEBENGINE_DISABLE_SANDBOX=1
+flags='QTWEBENGINE_CHROMIUM_FLAGS="--no-sandbox" -no-sandbox=1 --single-process'
+
 if [ "$(id -u)" -ne 0 ]; then
     mkdir -m 700 "$work/home" "$work/runtime"
-    run user $environment $asking
+    run user $environment $asking "$flags"
 else
     command -v runuser >/dev/null 2>&1 || fail "runuser is missing"
     install -d -m 700 -o nobody "$work/home" "$work/runtime"
@@ -50,7 +53,7 @@ else
         echo "sandbox_kept: nobody cannot reach $award; skipped"
         exit 77
     fi
-    run user runuser -u nobody -- $environment $asking
+    run user runuser -u nobody -- $environment $asking "$flags"
     rm -rf "$work/home" "$work/runtime"
     mkdir -m 700 "$work/home" "$work/runtime"
     run root $environment

@@ -4,6 +4,7 @@
 
 #include "prizes/BrowserModule.h"
 #include "prizes/BrowserWindow.h"
+#include "prizes/WebEngineSetUp.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -204,6 +205,54 @@ private slots:
         browser.window->resize(900, 700);
         QVERIFY(browser.view->height() > 400);
         QVERIFY(browser.window->Label1->geometry().top() > browser.view->geometry().bottom());
+    }
+
+    // Flags as a player's environment may hold them for other programs: those
+    // that take a sandbox away go, however written; the others stay as the
+    // engine reads them.
+    void engineFlagsKeepTheSandbox_data()
+    {
+        QTest::addColumn<QString>("flags");
+        QTest::addColumn<QString>("kept");
+        QTest::addRow("no sandbox") << "--no-sandbox"
+                                    << "";
+        QTest::addRow("among others") << "--disable-gpu  --no-sandbox --log-level=1"
+                                      << "--disable-gpu --log-level=1";
+        QTest::addRow("quoted") << "\"--no-sandbox\" --no-\"sandbox\""
+                                << "";
+        QTest::addRow("one dash, a value") << "-no-sandbox --no-sandbox=1"
+                                           << "";
+        QTest::addRow("one sandbox of several")
+            << "--disable-setuid-sandbox --disable-seccomp-filter-sandbox --no-zygote-sandbox --disable-gpu-sandbox"
+            << "";
+        QTest::addRow("all in one process") << "--single-process --in-process-gpu"
+                                            << "";
+        QTest::addRow("a blank in a value") << "--user-agent=\"Lumen Vesper\" --enable-sandbox-logging"
+                                            << "\"--user-agent=Lumen Vesper\" --enable-sandbox-logging";
+    }
+
+    void engineFlagsKeepTheSandbox()
+    {
+        QFETCH(QString, flags);
+        QTEST(withoutSandboxOff(flags), "kept");
+    }
+
+    // Only root's engine goes without its sandbox, whatever a user's
+    // environment asks; set, the flags hide the program's --webEngineArgs.
+    void onlyRootTurnsTheSandboxOff()
+    {
+        for (const bool asRoot : {false, true}) {
+            qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+            qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox");
+            prepareForWebEngine(asRoot);
+            QCOMPARE(qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"), asRoot);
+            QCOMPARE(qEnvironmentVariable("QTWEBENGINE_CHROMIUM_FLAGS").contains("--no-sandbox"), asRoot);
+        }
+        qunsetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+        prepareForWebEngine(false);
+        QVERIFY(qEnvironmentVariableIsSet("QTWEBENGINE_CHROMIUM_FLAGS"));
+        qunsetenv("QTWEBENGINE_DISABLE_SANDBOX");
+        qunsetenv("QTWEBENGINE_CHROMIUM_FLAGS");
     }
 
     void aMissingModuleIsReported()

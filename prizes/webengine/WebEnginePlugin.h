@@ -12,7 +12,5 @@ class WebEnginePlugin : public QObject, public HtmlViewFactory
     Q_INTERFACES(HtmlViewFactory)
 
 public:
-    WebEnginePlugin();
-
     HtmlView *createHtmlView(QWidget *parent, Addresses addresses) override;
 };
