@@ -251,7 +251,6 @@ private slots:
         qunsetenv("QTWEBENGINE_CHROMIUM_FLAGS");
         prepareForWebEngine(false);
         QVERIFY(qEnvironmentVariableIsSet("QTWEBENGINE_CHROMIUM_FLAGS"));
-        qunsetenv("QTWEBENGINE_DISABLE_SANDBOX");
         qunsetenv("QTWEBENGINE_CHROMIUM_FLAGS");
     }
 
