@@ -55,30 +55,15 @@ peak() {
 # measure DESKTOP: one row a program, with its ratios to ref_text.
 measure() {
     work=$(mktemp -d)
-    export work HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/home/.config"
-    export XDG_DATA_HOME="$work/home/.local/share"
-    mkdir -p -m 700 "$HOME" "$XDG_RUNTIME_DIR"
-    dbus-daemon --session --nofork --print-address=3 3>"$work/bus" >/dev/null 2>&1 &
-    bus=$!
-    wait_for -s "$work/bus" "$bus" "the session bus" /dev/null
-    DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work/bus")
-    export DBUS_SESSION_BUS_ADDRESS
+    export work
+    home_of_its_own
+    start_session_bus
     . "$desktop_dir/$1.sh"
     desktop_start
-    case $1 in
-    kwin)
-        session_variables plasmawayland
-        floor="env QT_WAYLAND_DISABLE_WINDOWDECORATION=1 $build/bench/ref_text"
-        ;;
-    sway)
-        session_variables sway
-        floor="env QT_WAYLAND_DISABLE_WINDOWDECORATION=1 $build/bench/ref_text"
-        ;;
-    *)
-        session_variables gnome
-        floor=$build/bench/ref_text
-        ;;
-    esac
+    # The floor: a bare Qt window, without Qt's title bars where the compositor draws them.
+    floor=$build/bench/ref_text
+    [ "$1" = gnome ] || floor="env QT_WAYLAND_DISABLE_WINDOWDECORATION=1 $floor"
+    session_variables "$([ "$1" = kwin ] && echo plasmawayland || echo "$1")"
     for run in $(seq 1 "$runs"); do
         for program in ref_text lvtriv; do
             path=$floor
@@ -91,7 +76,7 @@ measure() {
         printf '%s %s %s %s\n' "$1" "$program" "$(median <"$work/$program.frame")" "$(median <"$work/$program.peak")"
     done
     desktop_stop
-    kill "$bus"
+    end_session
     rm -rf "$work"
 }
 

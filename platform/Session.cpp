@@ -3,7 +3,6 @@
 #include <QGuiApplication>
 #include <QLoggingCategory>
 
-#include <optional>
 #include <utility>
 #include <vector>
 
@@ -11,9 +10,8 @@ Q_LOGGING_CATEGORY(lcSession, "lvtriv.session", QtWarningMsg)
 
 namespace {
 
-// The variables set for the game alone, each with the value the session gave
-// (none when it gave none).
-std::vector<std::pair<const char *, std::optional<QByteArray>>> g_setForTheGame;
+// The variables set for the game alone, which the session did not set.
+std::vector<const char *> g_setForTheGame;
 
 } // namespace
 
@@ -21,7 +19,9 @@ namespace session {
 
 void setForTheGame(const char *name, const QByteArray &value)
 {
-    g_setForTheGame.emplace_back(name, qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt);
+    if (qEnvironmentVariableIsSet(name))
+        return;
+    g_setForTheGame.push_back(name);
     qputenv(name, value);
     qCInfo(lcSession, "%s=%s until the first window is made", name, value.constData());
 }
@@ -40,12 +40,9 @@ void chooseBeforeApplication()
 
 void giveBackEnvironment()
 {
-    for (const auto &[name, value] : std::exchange(g_setForTheGame, {})) {
-        if (value)
-            qputenv(name, *value);
-        else
-            qunsetenv(name);
-        qCInfo(lcSession, "%s given back as the session set it", name);
+    for (const char *name : std::exchange(g_setForTheGame, {})) {
+        qunsetenv(name);
+        qCInfo(lcSession, "%s unset again, as the session had it", name);
     }
 }
 

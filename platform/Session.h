@@ -15,7 +15,8 @@ namespace session {
 void chooseBeforeApplication();
 
 // Sets the environment variable `name` for the game alone, until
-// giveBackEnvironment(): for what Qt reads as the first window is made.
+// giveBackEnvironment(), for what Qt reads as the first window is made;
+// where the session set it, the player's own setting stands.
 void setForTheGame(const char *name, const QByteArray &value);
 
 // Once the first window has been made, when Qt has read what it reads of the

@@ -114,8 +114,7 @@ public:
     {
         if (box()->isReadOnly())
             return;
-        const auto [start, end] = range(startOffset, endOffset);
-        box()->setSelection(start, end - start);
+        setSelection(0, startOffset, endOffset);
         box()->insert(text);
     }
 

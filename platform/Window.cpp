@@ -7,7 +7,6 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QMainWindow>
-#include <QPointer>
 #include <QScreen>
 #include <QWindow>
 

@@ -5,9 +5,6 @@
 #include "prizes/HtmlView.h"
 #include "prizes/WebEngineSetUp.h"
 
-#include "lvtriv/Version.h"
-
-#include <QCoreApplication>
 #include <QDir>
 #include <QTimer>
 
@@ -48,17 +45,12 @@ std::unique_ptr<BrowserPrize> makeBrowserModule()
     return std::make_unique<BrowserModule>();
 }
 
-QStringList BrowserModule::defaultSearchPaths()
-{
-    const QDir programDir(QCoreApplication::applicationDirPath());
-    return {programDir.absoluteFilePath("../plugins"),
-            programDir.absoluteFilePath(QStringLiteral("../%1/lvtriv").arg(lvtriv::kInstallLibDir))};
-}
-
 HtmlViewFactory *BrowserModule::factory()
 {
+    // The sandbox follows who the process really is, whatever a test asks of
+    // the addresses.
     if (!std::exchange(m_prepared, true))
-        prepareForWebEngine(m_asRoot);
+        prepareForWebEngine(runningAsRoot());
     // The loader adds the platform's prefix and suffix to the module's name.
     for (const QString &dir : m_searchPaths) {
         if (m_loader.isLoaded())

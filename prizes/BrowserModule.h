@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ModuleFolders.h"
 #include "platform/Root.h"
 #include "prizes/BrowserPrize.h"
 
@@ -19,17 +20,13 @@ class BrowserModule : public BrowserPrize
 public:
     // `asRoot`: whether the process runs as root; its views then open only the
     // bundled pages and web addresses.
-    explicit BrowserModule(QStringList searchPaths = defaultSearchPaths(), bool asRoot = runningAsRoot());
+    explicit BrowserModule(QStringList searchPaths = moduleFolders(), bool asRoot = runningAsRoot());
     // Windows still open when the program ends go before the engine does.
     ~BrowserModule() override;
 
     void open(const QString &startingAddress) override;
     // Loads the module and readies the engine's OpenGL context.
     void prepare() override;
-
-    // Where the module is looked for: beside the program in a build tree,
-    // else where it is installed.
-    static QStringList defaultSearchPaths();
 
 private:
     HtmlViewFactory *factory();

@@ -3,7 +3,7 @@
 #include <QString>
 
 // Makes ready what Qt WebEngine expects to find when its library is loaded:
-// its sandbox kept unless `asRoot`, the OpenGL context its views share with,
+// its sandbox kept unless the process runs as root (`asRoot`), the OpenGL context its views share with,
 // and quiet start-up reports. Called once, right before the browser module
 // is loaded.
 void prepareForWebEngine(bool asRoot);

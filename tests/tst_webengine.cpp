@@ -146,7 +146,7 @@ private slots:
         QFile local(dir.filePath("local.html"));
         QVERIFY(local.open(QIODevice::WriteOnly) && local.write("<title>Local</title>a local file") > 0);
         local.close();
-        TestProgram game(std::make_unique<BrowserModule>(BrowserModule::defaultSearchPaths(), asRoot));
+        TestProgram game(std::make_unique<BrowserModule>(moduleFolders(), asRoot));
         BrowserWindow *browser = awardTwelve(game);
         QTRY_COMPARE_WITH_TIMEOUT(browser->windowTitle(), kIndexTitle, kLoadTimeout); // its own pages open
         typeAddress(browser, typed.arg(local.fileName()));

@@ -1,12 +1,10 @@
 #include "platform/wayland/Compositor.h"
 
+#include "platform/ModuleFolders.h"
 #include "platform/Session.h"
 #include "platform/Window.h"
 #include "platform/wayland/Protocols.h"
 
-#include "lvtriv/Version.h"
-
-#include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
 #include <QGuiApplication>
@@ -38,11 +36,8 @@ std::optional<wayland::Rules> &followed()
 wayland::Protocols *protocols()
 {
     static wayland::Protocols *const found = []() -> wayland::Protocols * {
-        const QDir programDir(QCoreApplication::applicationDirPath());
         static QPluginLoader loader;
-        for (const QString &dir :
-             {programDir.absoluteFilePath("../plugins"),
-              programDir.absoluteFilePath(QStringLiteral("../%1/lvtriv").arg(lvtriv::kInstallLibDir))}) {
+        for (const QString &dir : moduleFolders()) {
             loader.setFileName(QDir(dir).absoluteFilePath("lvtriv_wayland"));
             if (loader.load())
                 return qobject_cast<wayland::Protocols *>(loader.instance());
@@ -258,15 +253,9 @@ void follow(std::optional<wayland::Rules> rules)
     followed() = std::move(rules);
     // Qt 6.4 would load the OpenGL driver at start-up only to ask whether it
     // may draw title bars of its own (86 MiB at the peak against 32 without),
-    // and then draw none where the compositor draws them. A setting of the
-    // player's own stands.
-    if (followed() && !followed()->ownTitleBars && !qEnvironmentVariableIsSet("QT_WAYLAND_DISABLE_WINDOWDECORATION"))
+    // and then draw none where the compositor draws them.
+    if (followed() && !followed()->ownTitleBars)
         session::setForTheGame("QT_WAYLAND_DISABLE_WINDOWDECORATION", "1");
-}
-
-const std::optional<wayland::Rules> &rules()
-{
-    return followed();
 }
 
 void beforeFirstShow(QWidget *window)

@@ -20,9 +20,6 @@ void setUp();
 // Follows `rules` from now on, or none; what setUp() chose otherwise.
 void follow(std::optional<wayland::Rules> rules);
 
-// The rules followed; none off Wayland.
-const std::optional<wayland::Rules> &rules();
-
 // Readies `window` for the compositor's rules before it first shows: where
 // the compositor tiles, a window that may be resized maps at its own size, as
 // Sway floats it, and may be resized once mapped.

@@ -19,9 +19,9 @@ public:
     // module's own, so that reading runs none of Qt's event handlers.
     virtual QStringList globals() = 0;
 
-    // Marks `window` modal through GNOME's gtk_shell1; false where the
-    // compositor offers none.
-    virtual bool markModal(QWindow *window) = 0;
+    // Marks `window` modal through GNOME's gtk_shell1, where the compositor
+    // offers it.
+    virtual void markModal(QWindow *window) = 0;
 };
 
 } // namespace wayland

@@ -41,13 +41,13 @@ public:
         return m_globals;
     }
 
-    bool markModal(QWindow *window) override
+    void markModal(QWindow *window) override
     {
         look();
         auto *surface = static_cast<wl_surface *>(
             QGuiApplication::platformNativeInterface()->nativeResourceForWindow("surface", window));
         if (!m_shell || !surface)
-            return false;
+            return;
         // Events for objects already released wait on the queue: drop them.
         wl_display_dispatch_queue_pending(m_display, m_queue);
         gtk_surface1 *gtkSurface = gtk_shell1_get_gtk_surface(m_shell, surface);
@@ -57,7 +57,6 @@ public:
         else
             gtk_surface1_destroy(gtkSurface);
         wl_display_flush(m_display);
-        return true;
     }
 
 private:
