@@ -1,9 +1,8 @@
 # The steps of a game by keys, for tests/desktop/play.sh and
-# tests/screenreader.sh. The script defines $answers, $work, fail, key NAME,
-# type_text TEXT, typed VERDICT (are such answers typed), and meet STEP ARG...,
-# which awaits what the player meets next: button NAME, window CAPTION,
-# warning (Play's), board (after Play), box, verdict N, judged N VERDICT (back
-# on the board), tally.
+# tests/screenreader.sh, which define $answers, $work, fail, key NAME,
+# type_text TEXT, typed VERDICT (are such answers typed) and meet STEP ARG...:
+# what the player meets next (button NAME, window CAPTION, Play's warning,
+# board, box, verdict N, judged N VERDICT back on the board, tally).
 
 # answer QUESTION VERDICT: the boxes of QUESTION's first VERDICT line in the
 # players' answers, one a line.

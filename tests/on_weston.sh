@@ -11,27 +11,23 @@ fail() {
     exit 1
 }
 . "$(dirname "$0")/xvfb.sh"
+. "$(dirname "$0")/session.sh"
 
 require Xvfb weston weston-debug
 
 runtime=$(mktemp -d)
-xserver=""
-compositor=""
-cleanup() {
-    [ -z "$compositor" ] || kill "$compositor" 2>/dev/null || true
-    [ -z "$xserver" ] || kill "$xserver" 2>/dev/null || true
-    rm -rf "$runtime"
-}
-trap cleanup EXIT
+work=$runtime
+trap 'end_session; rm -rf "$runtime"' EXIT
 trap 'exit 1' INT TERM
 
 start_xvfb "$runtime"
+remember "$xserver"
 
 # --debug lets weston-debug read the scene graph (the windows in stacking
 # order), which the tests look at.
 XDG_RUNTIME_DIR=$runtime weston --backend=x11-backend.so --use-pixman --width=1600 --height=1200 \
     --socket=wayland-lvtriv --idle-time=0 --debug --no-config >"$runtime/weston.log" 2>&1 &
-compositor=$!
-wait_for -S "$runtime/wayland-lvtriv" "$compositor" Weston "$runtime/weston.log"
+remember $!
+wait_for -S "$runtime/wayland-lvtriv" "$!" Weston "$runtime/weston.log"
 
 XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=wayland-lvtriv QT_QPA_PLATFORM=wayland DISPLAY= "$@"

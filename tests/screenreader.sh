@@ -17,10 +17,7 @@ fail() {
         cp "$transcript" "${TMPDIR:-/tmp}/screenreader-transcript.log"
         echo "--- Orca's whole log: ${TMPDIR:-/tmp}/screenreader-transcript.log" >&2
     }
-    [ ! -s "${work:-/nonexistent}/game.log" ] || {
-        echo "--- the game's output:" >&2
-        tail -n 20 "$work/game.log" >&2
-    }
+    show_logs game
     exit 1
 }
 . "$(dirname "$0")/xvfb.sh"
@@ -107,14 +104,11 @@ also() {
 key() { xdotool key --clearmodifiers "$@"; }
 type_text() { xdotool type --clearmodifiers --delay 5 -- "$1"; }
 
-# Where a run started in the transcript, for the checks at its end.
-run_start=0
-
 # start_game [forced]: starts the program as a player does, with Orca
 # running, and waits for its main window; "forced" turns Qt's accessibility
 # on by its variable instead.
 start_game() {
-    run_start=$seen
+    run_start=$seen # for heard_well
     [ "${1:-}" != forced ] || set -- env QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
     QT_QPA_PLATFORM=xcb "$@" "$program" >"$work/game.log" 2>&1 &
     game=$!
@@ -124,8 +118,7 @@ start_game() {
     one_accessible_game "$game"
 }
 
-# end_game: the prize's QUIT ends the program.
-end_game() { key space && gone; }
+end_game() { key space && gone; } # the prize's QUIT ends the program
 
 # gone: waits up to 30 s for the program to end.
 gone() {
@@ -204,12 +197,8 @@ heard_well() {
     fi
 }
 
-# play RIGHT: from the main window's About button, plays a game by keys, the
-# first RIGHT questions right and the rest wrong, and closes the tally.
-play() {
-    play_from_about "$1"
-    key Return
-}
+# play RIGHT: plays a game from the About button, the first RIGHT questions right, to the tally's end.
+play() { play_from_about "$1" && key Return; }
 
 # Orca is up once it has greeted. Qt reads the accessibility bus's state once,
 # when it finds the bus, and turns its accessibility on when the bus reports a

@@ -5,6 +5,13 @@
 
 started=""
 
+# show_logs NAME...: the end of each $work/NAME.log there is, on standard error.
+show_logs() {
+    for log; do
+        [ ! -s "${work:-/nonexistent}/$log.log" ] || { echo "--- the $log's output:" && tail -n 20 "$work/$log.log"; } >&2
+    done
+}
+
 # home_of_its_own: a home, a runtime folder and the XDG folders in $work, so
 # that nothing reads or writes the user's.
 home_of_its_own() {
@@ -142,8 +149,7 @@ a11y_walk() {
 # one_accessible_game PID: fails unless PID is on the accessibility bus as one
 # application named lvtriv, and no other is named so.
 one_accessible_game() {
-    a11y_bus
-    a11y_apps >"$work/apps"
+    a11y_bus && a11y_apps >"$work/apps"
     [ "$(grep -c ' lvtriv$' "$work/apps")" -eq 1 ] && grep -q "^$1 [^ ]* lvtriv\$" "$work/apps" || {
         echo "--- applications on the accessibility bus (process, bus name, name):" >&2
         cat "$work/apps" >&2

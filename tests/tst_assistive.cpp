@@ -8,6 +8,7 @@
 #include "quiz/QuestionWindow.h"
 
 #include <QAccessible>
+#include <QComboBox>
 #include <QLineEdit>
 
 #include <climits>
@@ -114,8 +115,7 @@ private slots:
             takesTextFromAssistiveTechnology(box, "Vesper Star Power");
         auto *view = new FakeHtmlView;
         const std::unique_ptr<BrowserWindow> browser(BrowserWindow::open(view, kMangaSummariesAddress));
-        auto *address = browser->findChild<QLineEdit *>();
-        QVERIFY(address);
+        QLineEdit *address = browser->cboAddress->lineEdit();
         takesTextFromAssistiveTechnology(address, "qrc:/manga/volume-1.html");
         QTest::keyClick(address, Qt::Key_Return);
         QCOMPARE(view->calls.last(), QString("Navigate qrc:/manga/volume-1.html"));

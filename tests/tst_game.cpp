@@ -13,8 +13,6 @@
 
 #include <QAccessible>
 #include <QAction>
-#include <QLineEdit>
-#include <QPushButton>
 
 #include <utility>
 

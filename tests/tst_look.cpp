@@ -55,15 +55,13 @@ QStringList missedIn(QWidget *window)
     for (QWidget *control : window->findChildren<QWidget *>()) {
         if (!control->isVisibleTo(window))
             continue;
-        const QAccessibleInterface *spoken = QAccessible::queryAccessibleInterface(control);
-        const bool named = !spoken->text(QAccessible::Name).trimmed().isEmpty();
-        if ((qobject_cast<QLabel *>(control) || qobject_cast<QAbstractButton *>(control)) && !named)
+        const QString name = spoken(control, QAccessible::Name);
+        if ((qobject_cast<QLabel *>(control) || qobject_cast<QAbstractButton *>(control)) && name.trimmed().isEmpty())
             missing.append(window->objectName() + "." + control->objectName());
         const auto *label = qobject_cast<QLabel *>(control);
         if (label && label->wordWrap() && label->heightForWidth(label->width()) > label->height())
             missing.append(window->objectName() + "." + control->objectName() + " cut short");
-        if (qobject_cast<QLineEdit *>(control) && window->objectName().startsWith("Form")
-            && spoken->text(QAccessible::Name).isEmpty())
+        if (qobject_cast<QLineEdit *>(control) && window->objectName().startsWith("Form") && name.isEmpty())
             missing.append(window->objectName() + "." + control->objectName() + " question");
     }
     return missing;

@@ -66,18 +66,18 @@ desktop_stop() {
     [ ! -s "$work/system-bus.pid" ] || kill "$(cat "$work/system-bus.pid")" 2>/dev/null || true
 }
 
-# desktop_launch PROGRAM LOG: starts PROGRAM as the shell's launcher does,
-# with an activation token and the session's variables, its output into LOG;
-# sets game.
+# desktop_launch PROGRAM LOG N: starts PROGRAM as the shell's launcher does,
+# with an activation token and the session's variables, the third game in a
+# session named KDE, as some players' theming setting has it: the game
+# follows the compositor, not the name. Its output into LOG; sets game.
 desktop_launch() {
     token=$(shell_eval 'global.create_app_launch_context(global.display.get_current_time_roundtrip(), -1)
         .get_startup_notify_id(Gio.AppInfo.create_from_commandline("lvtriv", "lvtriv",
             Gio.AppInfoCreateFlags.SUPPORTS_STARTUP_NOTIFICATION), [])')
-    # The third game in a session named KDE, as some players' theming
-    # setting has it: the game follows the compositor, not the name.
-    gnome_launches=$((${gnome_launches:-0} + 1))
-    gnome_name=GNOME
-    [ "$gnome_launches" -ne 3 ] || gnome_name=KDE
-    XDG_ACTIVATION_TOKEN=$token XDG_CURRENT_DESKTOP=$gnome_name XDG_SESSION_TYPE=wayland DESKTOP_SESSION=gnome "$1" >"$2" 2>&1 &
+    (
+        session_variables gnome
+        [ "$3" -ne 3 ] || XDG_CURRENT_DESKTOP=KDE
+        XDG_ACTIVATION_TOKEN=$token exec "$1"
+    ) >"$2" 2>&1 &
     game=$!
 }

@@ -90,16 +90,14 @@ desktop_stop() {
     kwin_pid=""
 }
 
-# desktop_launch PROGRAM LOG: starts PROGRAM as Plasma would, with its
+# desktop_launch PROGRAM LOG N: starts PROGRAM as Plasma would, with its
 # session's variables, but the third time as a KWin session without Plasma's
 # name would: the game follows what KWin offers, not the name. Its output
 # goes into LOG; sets game.
 desktop_launch() {
-    kwin_launches=$((${kwin_launches:-0} + 1))
-    if [ "$kwin_launches" -ne 3 ]; then
-        XDG_CURRENT_DESKTOP=KDE XDG_SESSION_TYPE=wayland DESKTOP_SESSION=plasmawayland "$1" >"$2" 2>&1 &
-    else
-        XDG_CURRENT_DESKTOP='' "$1" >"$2" 2>&1 &
-    fi
+    (
+        session_variables "$([ "$3" -ne 3 ] && echo plasmawayland || echo none)"
+        exec "$1"
+    ) >"$2" 2>&1 &
     game=$!
 }

@@ -1,13 +1,10 @@
 #!/bin/sh
-# Plays the game by keys on a desktop of its own (GNOME Shell, KWin or Sway on
-# Wayland, openbox on X11: gnome.sh, kwin.sh, sway.sh, x11.sh), keys through
-# its own input, checks from its own window list. A game for each SCORE (14,
-# 10, 0), to its end: grand prize, browser page, animation, or Sorry, Back,
-# Play again and the board's close box. Fails on: what the game should not
-# load at start (started_well); the keyboard astray; a board control covered
-# by the score; a box away from or under its window; the score gone with the
-# board; a window marked urgent; any output (but root's word from the
-# browser); with DESKTOP_ENTRY on X11, a class other than its StartupWMClass.
+# Plays the game by keys on a desktop of its own (gnome.sh, kwin.sh, sway.sh,
+# x11.sh: keys through its own input, checks from its own window list), a game
+# for each SCORE (14, 10, 0) to its end: grand prize, browser page, animation,
+# or Sorry, Back, Play again and the board's close box. Each check fails with
+# what the player would meet; with DESKTOP_ENTRY on X11, the window's class is
+# checked against its StartupWMClass.
 # Usage: play.sh gnome|kwin|sway|x11 LVTRIV ANSWERS [SCORE...]
 set -eu
 desktop=$1
@@ -23,9 +20,7 @@ fail() {
         echo "--- windows, top first (caption, x, y, width, height, keyboard):" >&2
         cat "$work/windows" >&2
     fi
-    for log in compositor game; do
-        [ ! -s "${work:-/nonexistent}/$log.log" ] || { echo "--- the $log's output:" >&2 && tail -n 20 "$work/$log.log" >&2; }
-    done
+    show_logs compositor game
     [ -z "${work:-}" ] || desktop_screenshot "${TMPDIR:-/tmp}/lvtriv-$desktop-failed.png" 2>/dev/null || true
     exit 1
 }
@@ -71,10 +66,7 @@ not_urgent() {
 
 # keyboard_on CAPTION: the window captioned CAPTION holds the keyboard. KWin
 # shows a run of blanks in a caption as one, so captions are compared so.
-keyboard_on() {
-    awk -F '\t' -v caption="$1" '{ gsub(/ +/, " ", $1); gsub(/ +/, " ", caption) }
-        $6 == 1 { held = $1 == caption } END { exit !held }' "$work/windows"
-}
+keyboard_on() { row "$1" | awk -F '\t' '$6 == 1 { held = 1 } END { exit !held }'; }
 
 # shown CAPTION: a window captioned CAPTION is up.
 shown() { row "$1" | grep -q .; }
@@ -181,6 +173,8 @@ typed() { [ "$1" = right ]; }
 # bars, whatever the desktop's name says. It is one application on the
 # accessibility bus, and its peak is within 1.10x of the first game's.
 started_well() {
+    grep -q '/libQt6Widgets' "/proc/$game/maps" || fail "the game's memory map could not be read"
+    ls /usr/lib/*/qt6/plugins/platformthemes/libqgtk3.so >/dev/null 2>&1 || fail "Qt's GTK platform theme is missing"
     heavy='/libQt6WebEngine[^/]*$|/imageformats/|/libgtk-3[^/]*$|/libatk-bridge[^/]*$'
     case $desktop in
     kwin | sway) heavy="$heavy|/libEGL_mesa|/libbradient" ;;
@@ -199,7 +193,8 @@ started_well() {
 
 # play RIGHT: starts the game as a launcher does and plays it to the tally.
 play() {
-    desktop_launch "$program" "$work/game.log"
+    launches=$((${launches:-0} + 1))
+    desktop_launch "$program" "$work/game.log" "$launches"
     await "the main window did not come up with the keyboard" keyboard_on "Lumen Vesper Quiz v3.0"
     if [ -n "${DESKTOP_ENTRY:-}" ] && command -v desktop_window_class >/dev/null; then
         wanted=$(sed -n 's/^StartupWMClass=//p' "$DESKTOP_ENTRY")

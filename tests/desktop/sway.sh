@@ -109,7 +109,7 @@ desktop_close() {
     swaymsg kill >/dev/null || fail "sway did not close the window"
 }
 
-# desktop_launch PROGRAM LOG: starts PROGRAM as sway's exec does, with sway's
+# desktop_launch PROGRAM LOG N: starts PROGRAM as sway's exec does, with sway's
 # socket in its environment and no desktop name; sets game.
 desktop_launch() {
     XDG_CURRENT_DESKTOP='' "$1" >"$2" 2>&1 &

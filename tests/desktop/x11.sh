@@ -47,13 +47,12 @@ desktop_stop() {
     kill ${x11_manager:-} ${xserver:-} 2>/dev/null || true
 }
 
-# desktop_launch PROGRAM LOG: starts PROGRAM as no desktop, then GNOME's,
+# desktop_launch PROGRAM LOG N: starts PROGRAM as no desktop, then GNOME's,
 # Xfce's and Cinnamon's X11 sessions start it (their variables; Qt would
 # choose GTK's theme on all three), in turn; its output into LOG; sets game.
 desktop_launch() {
-    x11_launches=$((${x11_launches:-0} + 1))
     (
-        session_variables "$(echo none gnome-xorg xfce cinnamon | cut -d ' ' -f $(((x11_launches - 1) % 4 + 1)))"
+        session_variables "$(echo none gnome-xorg xfce cinnamon | cut -d ' ' -f $((($3 - 1) % 4 + 1)))"
         exec "$1"
     ) >"$2" 2>&1 &
     game=$!
