@@ -44,6 +44,9 @@ private slots:
         QTest::addRow("a wlroots desktop that stacks") << wlroots << "wlroots" << false << "below";
         QTest::addRow("Weston") << "wl_compositor xdg_wm_base"
                                 << "" << false << "own title bars, below";
+        // A session hint left over from Sway counts only where wlroots' globals agree.
+        QTest::addRow("Weston with Sway's socket") << "wl_compositor xdg_wm_base"
+                                                   << "sway" << true << "own title bars, below";
         QTest::addRow("nothing known, named KDE") << "wl_compositor xdg_wm_base"
                                                   << "KDE" << false << "own title bars, left of";
     }
@@ -94,6 +97,37 @@ private slots:
         QVERIFY(!game->quiz.peek());
         QVERIFY(score->isVisible() && score->windowHandle()->isVisible());
         QCOMPARE(windows(), (QStringList{"main", "scorecard"}));
+    }
+
+    // Where the compositor tiles (Sway), the score rides on the main window
+    // once the board is down, even after a board made anew; the main
+    // window's close box leaves it a window of its own, which ends the game
+    // by its own close box.
+    void scoreOutlivesTheMainWindowItRidesOn()
+    {
+        compositor::follow(wayland::Rules{.score = wayland::ScorePlace::LeftOf, .tiles = true, .because = {}});
+        const auto offWayland = qScopeGuard([] { compositor::follow(std::nullopt); });
+        TestProgram game;
+        game->main.show();
+        game.play();
+        ScoreWindow *score = game->scorecard.peek();
+        pressCloseBox(game->quiz.peek());
+        flushDeletes();
+        game.play();
+        const auto ridesOn = [score](QWidget *window) {
+            return score->isVisible() && score->windowHandle()->transientParent() == window->windowHandle();
+        };
+        QTRY_VERIFY(ridesOn(game->quiz.peek()));
+        click(game->quiz.peek(), "backbutton");
+        QVERIFY(ridesOn(game->main.peek()));
+
+        pressCloseBox(game->main.peek());
+        flushDeletes();
+        QVERIFY(score->isVisible() && !score->windowHandle()->transientParent());
+        QVERIFY(score->windowType() != Qt::ToolTip);
+        QCOMPARE(game.endCount, 0);
+        pressCloseBox(score);
+        QTRY_COMPARE(game.endCount, 1);
     }
 };
 

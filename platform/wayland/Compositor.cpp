@@ -5,9 +5,9 @@
 #include "platform/Window.h"
 #include "platform/wayland/Protocols.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QEvent>
-#include <QGuiApplication>
 #include <QLoggingCategory>
 #include <QMainWindow>
 #include <QPluginLoader>
@@ -18,6 +18,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <utility>
 
 Q_LOGGING_CATEGORY(lcWayland, "lvtriv.wayland", QtWarningMsg)
 
@@ -33,19 +34,33 @@ std::optional<wayland::Rules> &followed()
 
 // The Wayland module, looked for beside the program as built and where the
 // package installs it; null where it is missing.
+QPluginLoader *moduleLoader = nullptr;
+wayland::Protocols *module = nullptr;
+
+// The module's objects live on Qt's connection to the compositor: they go
+// while it is still open. Qt's post routines run as the application object
+// goes, before the connection closes; QtCore's own clean-up of loaded
+// libraries would delete the module only at exit, on a connection closed.
+void unloadModule()
+{
+    module = nullptr;
+    moduleLoader->unload();
+    delete std::exchange(moduleLoader, nullptr);
+}
+
 wayland::Protocols *protocols()
 {
-    static wayland::Protocols *const found = []() -> wayland::Protocols * {
-        static QPluginLoader loader;
-        for (const QString &dir : moduleFolders()) {
-            loader.setFileName(QDir(dir).absoluteFilePath("lvtriv_wayland"));
-            if (loader.load())
-                return qobject_cast<wayland::Protocols *>(loader.instance());
-        }
-        qCInfo(lcWayland) << "no Wayland module:" << loader.errorString();
-        return nullptr;
-    }();
-    return found;
+    if (moduleLoader)
+        return module;
+    moduleLoader = new QPluginLoader;
+    qAddPostRoutine(unloadModule);
+    for (const QString &dir : moduleFolders()) {
+        moduleLoader->setFileName(QDir(dir).absoluteFilePath("lvtriv_wayland"));
+        if (moduleLoader->load())
+            return module = qobject_cast<wayland::Protocols *>(moduleLoader->instance());
+    }
+    qCInfo(lcWayland) << "no Wayland module:" << moduleLoader->errorString();
+    return nullptr;
 }
 
 // Runs `action` once, at the first expose that puts `window` on screen,
@@ -107,6 +122,91 @@ private:
     }
 };
 
+// The companion's flags as a window of its own, read before it first rode: a
+// board made anew may find it riding still, on the main window (Sway).
+Qt::WindowFlags ownFlags(QWidget *companion)
+{
+    constexpr const char *kOwnFlags = "ownWindowFlags";
+    if (!companion->property(kOwnFlags).isValid())
+        companion->setProperty(kOwnFlags, companion->windowFlags().toInt());
+    return Qt::WindowFlags::fromInt(companion->property(kOwnFlags).toInt());
+}
+
+// The companion a window of its own again, as visible as it was.
+void standAlone(QWidget *companion, bool shown)
+{
+    companion->windowHandle()->setTransientParent(nullptr);
+    companion->setWindowFlags(ownFlags(companion));
+    companion->setVisible(shown);
+}
+
+// A window of the game's shown but not yet on screen, which takes the
+// keyboard as it maps (Help after its reminder): a popup mapped on the window
+// that holds the keyboard now would be dismissed before it is configured.
+bool windowAboutToMap()
+{
+    const auto windows = QApplication::topLevelWidgets();
+    return std::any_of(windows.begin(), windows.end(), [](const QWidget *window) {
+        return window->isVisible() && window->windowHandle() && !window->windowHandle()->isExposed();
+    });
+}
+
+// Where the compositor tiles, the companion rides, once the board is down,
+// on the window the board was opened from, in its top-right corner, over its
+// title picture: mapped as a window of its own it would take the keyboard for
+// good, and Sway slides no popup back onto the screen. Sway dismisses the
+// popup as that window loses the keyboard (to Help or About): it comes back
+// with the keyboard. Once that window goes, the companion is a window of its
+// own again: a popup goes with its parent's surface, and nothing would be
+// left to close. One such ride at a time, until the companion rides again.
+class OwnerRide : public QObject
+{
+public:
+    static constexpr const char *kName = "ownerRide";
+
+    static void start(QWidget *companion, QWidget *owner, bool shown)
+    {
+        drop(companion);
+        new OwnerRide(companion, owner, shown);
+    }
+    static void drop(QWidget *companion) { delete companion->findChild<QObject *>(kName, Qt::FindDirectChildrenOnly); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::WindowActivate && m_shown && !m_companion->isVisible() && !windowAboutToMap())
+            m_companion->show();
+        if (event->type() == QEvent::Hide && watched == m_owner) {
+            QWidget *companion = m_companion;
+            const bool shown = m_shown || companion->isVisible();
+            delete this;
+            standAlone(companion, shown);
+        }
+        return false;
+    }
+
+private:
+    OwnerRide(QWidget *companion, QWidget *owner, bool shown)
+        : QObject(companion), m_companion(companion), m_owner(owner), m_shown(shown)
+    {
+        setObjectName(kName);
+        owner->installEventFilter(this);
+        companion->hide();
+        companion->windowHandle()->setTransientParent(owner->windowHandle());
+        companion->move(owner->mapToGlobal(QPoint(owner->width() - companion->width(), 0)));
+        companion->setVisible(shown);
+    }
+    ~OwnerRide() override
+    {
+        if (m_owner)
+            m_owner->removeEventFilter(this);
+    }
+
+    QWidget *m_companion;
+    QPointer<QWidget> m_owner;
+    bool m_shown;
+};
+
 // On Wayland the companion rides on the window while the window is up: a
 // popup of the window's, which the compositor places relative to it and
 // never gives the keyboard. A program cannot place a window of its own
@@ -118,8 +218,7 @@ public:
     static constexpr const char *kName = "companionRide";
 
     Ride(QWidget *window, QWidget *owner, QWidget *companion, std::function<QWidget *()> keyboardTo)
-        : QObject(window), m_window(window), m_owner(owner), m_companion(companion),
-          m_ownFlags(companion->windowFlags()), m_keyboardTo(std::move(keyboardTo))
+        : QObject(window), m_window(window), m_owner(owner), m_companion(companion), m_keyboardTo(std::move(keyboardTo))
     {
         setObjectName(kName);
         window->installEventFilter(this);
@@ -133,7 +232,9 @@ public:
         if (!m_companion)
             return;
         KeyboardHandOn::drop(m_companion);
+        OwnerRide::drop(m_companion);
         if (!m_riding) {
+            ownFlags(m_companion);
             m_riding = true;
             // Qt makes a tool-tip window with a parent window an xdg_popup
             // without a grab; the popup's title bar is the one thing lost.
@@ -194,10 +295,6 @@ private:
 
     // The companion is a window of its own again, with no parent: it has a
     // lifetime of its own, and Qt would close it with the window it rode on.
-    // Where mapping it would take the keyboard for good, it rides on the
-    // window the board was opened from, in its top-right corner: Sway slides
-    // no popup back onto the screen, and there it stays on the screen over
-    // the main window's title picture.
     void leave()
     {
         if (!std::exchange(m_riding, false) || !m_companion)
@@ -205,15 +302,10 @@ private:
         // A compositor may have dismissed the popup as the window went.
         const bool shown = std::exchange(m_shown, false) || m_companion->isVisible();
         if (followed() && followed()->tiles && m_owner && m_owner->isVisible()) {
-            m_companion->hide();
-            m_companion->windowHandle()->setTransientParent(m_owner->windowHandle());
-            m_companion->move(m_owner->mapToGlobal(QPoint(m_owner->width() - m_companion->width(), 0)));
-            m_companion->setVisible(shown);
+            OwnerRide::start(m_companion, m_owner, shown);
             return;
         }
-        m_companion->windowHandle()->setTransientParent(nullptr);
-        m_companion->setWindowFlags(m_ownFlags);
-        m_companion->setVisible(shown);
+        standAlone(m_companion, shown);
         if (shown)
             KeyboardHandOn::arm(m_companion, m_keyboardTo);
     }
@@ -221,7 +313,6 @@ private:
     QWidget *m_window;
     QPointer<QWidget> m_owner;
     QPointer<QWidget> m_companion;
-    Qt::WindowFlags m_ownFlags;
     std::function<QWidget *()> m_keyboardTo;
     bool m_riding = false;
     bool m_shown = false; // shown on the window since it last rode
@@ -239,11 +330,14 @@ void setUp()
     offer.currentDesktop = qEnvironmentVariable("XDG_CURRENT_DESKTOP");
     offer.swaySocket = qEnvironmentVariableIsSet("SWAYSOCK");
     follow(wayland::chooseRules(offer));
-    // Qt 6.4 asks to activate the window with the keyboard whenever the
-    // focus moves within it; the answer comes once the compositor may have
-    // given the keyboard to a window just mapped, which Sway then marks urgent.
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+    // Qt 6.4's Wayland platform asks to activate the focus window whenever
+    // the focus object changes, which Sway answers by marking the window
+    // urgent (Qt 6.5 asks no more). Its connection, made with the application
+    // object, is the only one of that signal to the application so far.
     if (followed()->tiles)
         QObject::disconnect(qApp, &QGuiApplication::focusObjectChanged, qApp, nullptr);
+#endif
     qCInfo(lcWayland).noquote() << "rules:" << followed()->because;
     qCDebug(lcWayland).noquote() << "globals:" << offer.globals.join(' ');
 }

@@ -12,6 +12,10 @@ namespace {
 // every new window.
 constexpr const char *kKdeGlobals[] = {"org_kde_plasma_shell", "org_kde_plasma_window_management"};
 
+// The layer shell of wlroots, which Sway 1.7 to 1.10 offers and neither
+// Weston nor GNOME does (KWin does too, but is known first by its own).
+constexpr const char *kWlrootsGlobal = "zwlr_layer_shell_v1";
+
 } // namespace
 
 Rules chooseRules(const Offer &offer)
@@ -33,9 +37,12 @@ Rules chooseRules(const Offer &offer)
         rules.score = ScorePlace::LeftOf;
         because << "KDE's globals: new windows centred, the score left of the board";
     } else {
-        // No global says that a compositor tiles, or where it places windows.
+        // No global says that a compositor tiles, or where it places windows;
+        // a session hint names Sway only where wlroots' globals agree, since
+        // one left over from another session may name it anywhere.
         const QStringList desktops = offer.currentDesktop.split(':', Qt::SkipEmptyParts);
-        if (offer.swaySocket || desktops.contains("sway", Qt::CaseInsensitive)) {
+        const bool sway = offer.swaySocket || desktops.contains("sway", Qt::CaseInsensitive);
+        if (sway && offer.globals.contains(kWlrootsGlobal)) {
             rules.tiles = true;
             rules.score = ScorePlace::LeftOf;
             because << "sway: tiles, the board floated over its owner, the score beside it, no activations";

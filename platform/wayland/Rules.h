@@ -43,7 +43,7 @@ struct Rules
 };
 
 // The rules for a compositor that offers `offer`: by its globals, and by the
-// session's hints only where no global tells.
+// session's hints only where no global tells and the globals agree with them.
 Rules chooseRules(const Offer &offer);
 
 } // namespace wayland
