@@ -41,8 +41,21 @@ QStringList engineArguments(const QString &flags)
     return arguments;
 }
 
-bool takesSandboxAway(const QString &argument)
+// The engine's reading of one argument: it trims ASCII whitespace from both
+// ends before it asks whether the argument is a switch.
+QStringView asTheEngineReadsIt(QStringView argument)
 {
+    const auto blank = [](QChar c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); };
+    while (!argument.isEmpty() && blank(argument.front()))
+        argument = argument.sliced(1);
+    while (!argument.isEmpty() && blank(argument.back()))
+        argument.chop(1);
+    return argument;
+}
+
+bool takesSandboxAway(const QString &written)
+{
+    const QString argument = asTheEngineReadsIt(written).toString();
     if (!argument.startsWith(u'-'))
         return false;
     const QString name = argument.mid(argument.startsWith(u"--") ? 2 : 1).section(u'=', 0, 0);

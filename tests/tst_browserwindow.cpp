@@ -219,6 +219,9 @@ private slots:
         QTest::addRow("every way") << "--disable-setuid-sandbox --disable-seccomp-filter-sandbox --no-zygote-sandbox "
                                       "--disable-gpu-sandbox --single-process --in-process-gpu"
                                    << "";
+        // The engine trims ASCII whitespace from each argument before it reads a switch.
+        QTest::addRow("whitespace around") << "\t--no-sandbox --no-sandbox\n \" --no-sandbox\" \v--single-process\f\r"
+                                           << "";
         QTest::addRow("a blank in a value") << "--user-agent=\"Lumen Vesper\" --enable-sandbox-logging"
                                             << "\"--user-agent=Lumen Vesper\" --enable-sandbox-logging";
     }
