@@ -13,6 +13,5 @@ int main(int argc, char *argv[])
 
     Program program([] { QCoreApplication::exit(0); });
     program.main.show();
-    session::giveBackEnvironment();
     return app.exec();
 }

@@ -3,17 +3,7 @@
 #include <QGuiApplication>
 #include <QLoggingCategory>
 
-#include <utility>
-#include <vector>
-
 Q_LOGGING_CATEGORY(lcSession, "lvtriv.session", QtWarningMsg)
-
-namespace {
-
-// The variables set for the game alone, which the session did not set.
-std::vector<const char *> g_setForTheGame;
-
-} // namespace
 
 namespace session {
 
@@ -21,13 +11,19 @@ void setForTheGame(const char *name, const QByteArray &value)
 {
     if (qEnvironmentVariableIsSet(name))
         return;
-    g_setForTheGame.push_back(name);
     qputenv(name, value);
-    qCInfo(lcSession, "%s=%s until the first window is made", name, value.constData());
+    qCInfo(lcSession, "%s=%s for the game alone", name, value.constData());
+}
+
+const QProcessEnvironment &environment()
+{
+    static const QProcessEnvironment session = QProcessEnvironment::systemEnvironment();
+    return session;
 }
 
 void chooseBeforeApplication()
 {
+    environment();
     // Qt 6.4 tries QT_QPA_PLATFORMTHEME's theme first but then the desktop's
     // whole list, plugins before built-in themes: no name there keeps GTK 3's
     // plugin out, and the variable would reach the programs the game starts.
@@ -36,14 +32,6 @@ void chooseBeforeApplication()
     QGuiApplication::setDesktopSettingsAware(false);
     qCInfo(lcSession, "platform theme: Qt's generic one, whatever the desktop (XDG_CURRENT_DESKTOP=%s)",
            qgetenv("XDG_CURRENT_DESKTOP").constData());
-}
-
-void giveBackEnvironment()
-{
-    for (const char *name : std::exchange(g_setForTheGame, {})) {
-        qunsetenv(name);
-        qCInfo(lcSession, "%s unset again, as the session had it", name);
-    }
 }
 
 } // namespace session

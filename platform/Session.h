@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QProcessEnvironment>
 
 // What the game chooses of the platform for itself, and what it gives back.
 // The choices are logged under the category lvtriv.session, silent unless
@@ -14,14 +15,13 @@ namespace session {
 // second, empty application on the accessibility bus.
 void chooseBeforeApplication();
 
-// Sets the environment variable `name` for the game alone, until
-// giveBackEnvironment(), for what Qt reads as the first window is made;
-// where the session set it, the player's own setting stands.
+// Sets the environment variable `name` for the game alone, for what Qt
+// reads of it; where the session set it, the player's own setting stands.
 void setForTheGame(const char *name, const QByteArray &value);
 
-// Once the first window has been made, when Qt has read what it reads of the
-// environment: the environment as the session gave it, unchanged, for the
-// programs the game starts (System Information).
-void giveBackEnvironment();
+// The environment as the session gave it, read before the game changed any
+// of it: what the programs the game starts get, whatever the game set for
+// itself since (the web engine's set-up, for one).
+const QProcessEnvironment &environment();
 
 } // namespace session

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/LastWindowWatch.h"
+#include "platform/Session.h"
 #include "platform/Window.h"
 #include "prizes/BrowserPrize.h"
 #include "quiz/AttemptedFlags.h"
@@ -33,7 +34,7 @@ public:
     // The About box reads `registry` and starts System Information through
     // `launcher`; `browser` opens the browser prize. Tests hand in stand-ins.
     explicit Program(std::function<void()> end, std::unique_ptr<Registry> registry = makeSystemRegistry(),
-                     std::unique_ptr<Launcher> launcher = makeSystemLauncher(),
+                     std::unique_ptr<Launcher> launcher = makeSystemLauncher(session::environment()),
                      std::unique_ptr<BrowserPrize> browser = makeBrowserModule());
     ~Program();
     Program(const Program &) = delete;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QProcessEnvironment>
 #include <QString>
 
 #include <memory>
@@ -19,4 +20,5 @@ public:
     virtual bool start(const QString &path) = 0;
 };
 
-std::unique_ptr<Launcher> makeSystemLauncher();
+// Starts programs with `environment`: the session's, not the game's own.
+std::unique_ptr<Launcher> makeSystemLauncher(QProcessEnvironment environment);

@@ -1,6 +1,7 @@
 #include "TestMain.h"
 #include "TestSupport.h"
 
+#include "platform/Session.h"
 #include "prizes/BrowserModule.h"
 #include "prizes/BrowserWindow.h"
 
@@ -106,6 +107,34 @@ private slots:
         press(browser, "Forward"); // no history: the timer stops by itself
         QTRY_VERIFY(!browser->timTimer->isActive());
         QCOMPARE(browser->windowTitle(), kVolumeTitle);
+    }
+
+    // What the engine's set-up changes of the game's environment (its flags,
+    // accessibility, the sandbox) stays the game's: a program started after
+    // an award, as System Information is, gets the session's.
+    void startedProgramsGetTheSessionsEnvironment()
+    {
+        QTemporaryDir dir;
+        const QString recorder = dir.filePath("recorder");
+        QFile script(recorder);
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\nenv >\"$0.tmp\" && mv \"$0.tmp\" \"$0.env\"\n");
+        script.close();
+        QVERIFY(script.setPermissions(script.permissions() | QFileDevice::ExeOwner));
+        const QProcessEnvironment session = session::environment();
+        TestProgram game(makeBrowserModule());
+        BrowserWindow *browser = awardTwelve(game);
+        QVERIFY(browser);
+        QTRY_COMPARE_WITH_TIMEOUT(browser->windowTitle(), kIndexTitle, kLoadTimeout);
+        QVERIFY(makeSystemLauncher(session)->start(recorder));
+        QFile recorded(recorder + ".env");
+        QTRY_VERIFY(recorded.exists());
+        QVERIFY(recorded.open(QIODevice::ReadOnly));
+        QStringList got = QString::fromLocal8Bit(recorded.readAll()).split('\n').filter("QTWEBENGINE_");
+        QStringList wanted = session.toStringList().filter("QTWEBENGINE_");
+        got.sort();
+        wanted.sort();
+        QCOMPARE(got, wanted);
     }
 
     // An address nothing answers at: the engine shows its own error page; the
