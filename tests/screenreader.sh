@@ -120,9 +120,9 @@ start_game() {
 
 end_game() { key space && gone; } # the prize's QUIT ends the program
 
-# gone: waits up to 30 s for the program to end.
+# gone [KILLED]: the program ends within 30 s, with status 0 (or KILLED).
 gone() {
-    ended "$game" "the program did not end"
+    ended "$game" "the program" "${1:-}"
     started=$(echo "$started" | sed "s/\b$game\b//")
 }
 
@@ -228,7 +228,9 @@ key Return
 said "About push button"
 play 14
 said "Lumen Vesper Lumen Comets game for the SFC dialog"
-for address in $(sed -n 's/^.*k\(First\|Second\)Address = "\(.*\)";$/\2/p' "$(dirname "$0")/../prizes/GrandPrize.h"); do
+addresses=$(sed -n 's/^.*k\(First\|Second\)Address = "\(.*\)";$/\2/p' "$(dirname "$0")/../prizes/GrandPrize.h")
+[ "$(echo "$addresses" | wc -w)" -eq 2 ] || fail "prizes/GrandPrize.h gives not two addresses but: $addresses"
+for address in $addresses; do
     said "$address"
 done
 key Tab
@@ -262,8 +264,8 @@ before=$seen
 said "Address: editable combo box"
 ! between "$before" "$((seen - 1))" | grep -F "qrc:/manga/" || fail "the address box's address was heard before its name"
 heard_well
-end "$game"
-gone
+kill "$game"
+gone 143
 echo "twelve right: the browser prize's page heard"
 
 # Ten right: the animation, its picture named, with accessibility forced on.

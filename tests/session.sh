@@ -25,10 +25,10 @@ remember() {
     started="$1 $started"
 }
 
-# descendants PID: the processes below PID, however deep.
+# descendants PID: the processes below PID, however deep (a subshell keeps each child).
 descendants() {
     for child in $(pgrep -P "$1" || true); do
-        descendants "$child"
+        (descendants "$child")
         echo "$child"
     done
 }
@@ -38,12 +38,7 @@ descendants() {
 end() {
     for p in $(descendants "$1") "$1"; do
         kill "$p" 2>/dev/null || continue
-        tries=0
-        while kill -0 "$p" 2>/dev/null && [ "$tries" -lt 30 ]; do
-            tries=$((tries + 1))
-            sleep 0.1
-        done
-        kill -KILL "$p" 2>/dev/null || true
+        timeout 3 sh -c "while kill -0 $p 2>/dev/null; do sleep 0.1; done" || kill -KILL "$p" 2>/dev/null || true
     done
     wait "$1" 2>/dev/null || true
 }

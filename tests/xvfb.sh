@@ -8,16 +8,9 @@ require() {
     done
 }
 
-# wait_for TEST PATH PROCESS WHAT LOG: polls `test TEST PATH` for up to 30 s
-# while PROCESS runs; else shows LOG and fails, saying that WHAT did not start.
-wait_for() {
-    tries=0
-    until test "$1" "$2"; do
-        tries=$((tries + 1))
-        [ "$tries" -le 300 ] && kill -0 "$3" 2>/dev/null || { cat "$5" >&2; fail "$4 did not start"; }
-        sleep 0.1
-    done
-}
+# wait_for TEST PATH PROCESS WHAT LOG: within 30 s, `test TEST PATH` while
+# PROCESS runs; else shows LOG and fails, saying that WHAT did not start.
+wait_for() { within_log=$5; within 30 "$4 did not start" "$3" test "$1" "$2"; within_log=""; }
 
 # start_xvfb FOLDER [SIZE]: starts Xvfb with a screen of SIZE (1600x1200),
 # which picks a free display itself and writes its number into FOLDER/display
@@ -31,19 +24,25 @@ start_xvfb() {
 }
 
 # within SECONDS WHAT PID COMMAND...: polls COMMAND every 0.1 s until it
-# holds, for up to SECONDS while the process PID runs (- for none); else
-# fails: WHAT.
+# holds, for up to SECONDS by the clock (a poll may itself take seconds) while
+# the process PID runs (- for none); else shows $within_log and fails: WHAT.
 within() {
-    within_tries=$(($1 * 10)) within_what=$2 within_pid=$3
+    read -r within_end _ </proc/uptime
+    within_end=$((${within_end%.*} + $1)) within_what=$2 within_pid=$3
     shift 3
     until "$@"; do
-        within_tries=$((within_tries - 1))
-        [ "$within_tries" -gt 0 ] || fail "$within_what"
-        [ "$within_pid" = - ] || kill -0 "$within_pid" 2>/dev/null || fail "$within_what (process $within_pid ended)"
+        read -r within_now _ </proc/uptime
+        [ "$within_pid" = - ] || kill -0 "$within_pid" 2>/dev/null ||
+            within_what="$within_what (process $within_pid ended)" within_now=$((within_end + 1))
+        [ "${within_now%.*}" -le "$within_end" ] || { cat "${within_log:-/dev/null}" >&2; fail "$within_what"; }
         sleep 0.1
     done
 }
 
-# ended PID WHAT: waits up to 30 s for PID to end; else fails: WHAT.
-ended() { within 30 "$2" - ended_already "$1"; }
+# ended PID WHAT [KILLED]: the child PID ends within 30 s with status 0 (or
+# KILLED, that of our own kill: 143; a crash gives 139); else fails: WHAT.
+ended() {
+    within 30 "$2 did not end" - ended_already "$1"
+    wait "$1" 2>/dev/null || { ended_status=$?; [ "$ended_status" -eq "${3:-0}" ] || fail "$2 ended with status $ended_status"; }
+}
 ended_already() { ! kill -0 "$1" 2>/dev/null; }

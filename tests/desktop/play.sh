@@ -96,8 +96,8 @@ score_alone() {
 
 # uncovered: the score (on Wayland the board's uncaptioned popup, above it;
 # on X11 a window the window manager stacks) on screen, over none of the
-# board's buttons and menu bar, which the accessibility bus places in the
-# board; the board on screen, none of them cut.
+# board's buttons and menu bar, which the accessibility bus lists (one button
+# at least) in the board; the board on screen, none of them cut.
 uncovered() {
     card=$(row "Score Window")
     [ -n "$card" ] || card=$(row "(popup)")
@@ -108,6 +108,7 @@ uncovered() {
         return 0
     fi
     [ -s "$work/board.$game" ] || a11y_window "$game" "The Quiz!" >"$work/board.$game"
+    grep -q '^push button' "$work/board.$game" || fail "the accessibility bus lists no board with a push button"
     { echo "$card"; echo "$board"; cat "$work/board.$game"; } | awk -F '\t' '
         NR == 1 { x = $2; y = $3; r = $2 + $4; b = $3 + $5
                   if (x < 0 || y < 0 || r > 1024 || b > 768) { print "the score window is off the screen"; exit 1 } }
@@ -152,15 +153,17 @@ meet() {
         await "Play's warning did not come up" keyboard_on "Danger, Dud Ozezodiz!  Danger!"
         await "Play's warning is not on top over the main window" over "Danger, Dud Ozezodiz!  Danger!" "Lumen Vesper Quiz v3.0"
         ;;
-    board)
-        await "the keyboard is not on the board after Play" keyboard_on "The Quiz!"
-        await "the score window did not come up" uncovered
-        ;;
+    # The board takes the first key typed once it has the keyboard, as a
+    # player types it: the score is looked for after the first verdict.
+    board) await "the keyboard is not on the board after Play" keyboard_on "The Quiz!" ;;
     verdict)
         await "question $2's verdict did not come up with the keyboard" keyboard_on Message
         await "question $2's verdict is not on top over its window" over Message "Question $2"
         ;;
-    judged) await "the keyboard is not back on the board after question $2's verdict" keyboard_on "The Quiz!" ;;
+    judged)
+        await "the keyboard is not back on the board after question $2's verdict" keyboard_on "The Quiz!"
+        [ "$2" != 1 ] || await "the score window is not up beside the board" uncovered
+        ;;
     esac
 }
 typed() { [ "$1" = right ]; }
@@ -216,10 +219,10 @@ quiet() {
     fi
 }
 
-# ends WHAT: the game ends at WHAT (stop: ends it), with nothing on its output.
+# ends WHAT: the game ends at WHAT (stop: kills it), status 0 (143 killed), printing nothing.
 ends() {
     [ "$1" != stop ] || kill "$game"
-    ended "$game" "the game did not end at $1"
+    ended "$game" "the game (at $1)" "$([ "$1" != stop ] || echo 143)"
     game=""
     quiet || fail "the game printed something"
 }
@@ -260,6 +263,23 @@ for right in "$@"; do
         for n in $(seq 1 15); do key Tab; done
         key space
         await "Back did not give the keyboard to the main window" keyboard_on "Lumen Vesper Quiz v3.0"
+        # Help by F1, after its reminder; asked for again from the main
+        # window (where the window manager switches windows by Alt+Tab), it
+        # comes to the front with the keyboard. Its OK gives the keyboard
+        # back to the main window, with the score still up.
+        desktop_keys 59
+        await "Help's reminder did not come up" keyboard_on "Follow the rules"
+        key Return
+        await "Help did not come up with the keyboard" keyboard_on "Lumen Vesper Quiz Help"
+        if command -v desktop_switch >/dev/null; then
+            desktop_switch
+            await "Alt+Tab did not give the main window the keyboard" keyboard_on "Lumen Vesper Quiz v3.0"
+            desktop_keys 59
+            await "Help asked for again did not come up with the keyboard" keyboard_on "Lumen Vesper Quiz Help"
+        fi
+        key space
+        await "the keyboard is not back on the main window after Help" keyboard_on "Lumen Vesper Quiz v3.0"
+        await "the score is not up after Help" score_alone
         if command -v desktop_close >/dev/null; then
             # Play again, and close the board as its close box does: the
             # score window stays up, a window of its own.
@@ -269,8 +289,19 @@ for right in "$@"; do
             await "the keyboard is not on the board after Play again" keyboard_on "The Quiz!"
             desktop_close
             await "the board's close box took the score window with it" score_alone
+            # The main window's close box leaves the score, a window of its
+            # own, the last one up: its close box ends the game.
+            await "the keyboard is not on the main window after the board's close box" \
+                keyboard_on "Lumen Vesper Quiz v3.0"
+            desktop_close
+            await "the main window's close box left no score window to close" keyboard_on "Score Window"
+            desktop_close
+            ends "the last window's close box"
+        else
+            key Tab
+            key space
+            ends "the main window's QUIT"
         fi
-        ends stop
         echo "$desktop: $right right"
         ;;
     esac

@@ -32,7 +32,7 @@ sway_ready() {
 desktop_keys() {
     names=$(echo "$*" | tr ' ' '\n' | awk 'BEGIN { split("1 2 3 4 5 6 7 8 9 0 minus equal BackSpace Tab q w e r t y u i o p " \
         "bracketleft bracketright Return Control_L a s d f g h j k l semicolon apostrophe grave Shift_L backslash " \
-        "z x c v b n m comma period slash Shift_R KP_Multiply Alt_L space", name, " ") }
+        "z x c v b n m comma period slash Shift_R KP_Multiply Alt_L space Caps_Lock F1", name, " ") }
         NF { if (!(($1 - 1) in name)) { print "no key name for code " $1 > "/dev/stderr"; exit 1 }; printf " -k %s", name[$1 - 1] }') ||
         fail "cannot name keys $*"
     # shellcheck disable=SC2086 # one option a word

@@ -21,14 +21,19 @@ desktop_keys() {
     done
 }
 
+# desktop_switch: the window manager's Alt+Tab, to the window used before.
+desktop_switch() { xdotool key alt+Tab || fail "cannot send Alt+Tab"; }
+
 # One line per managed window, top first: caption, frame x, y, width, height,
 # 1 where it holds the keyboard, and its process.
 desktop_windows() {
     x11_active=$(xprop -root _NET_ACTIVE_WINDOW | sed -n 's/.*# \(0x[0-9a-f]*\).*/\1/p')
     for id in $(xprop -root _NET_CLIENT_LIST_STACKING | sed -n 's/.*# //p' | tr -d , | tr ' ' '\n' | tac); do
         caption=$(xdotool getwindowname "$id" 2>/dev/null) || continue
-        extents=$(xprop -id "$id" _NET_FRAME_EXTENTS | sed -n 's/.* = //p' | tr -d ,)
-        xwininfo -id "$id" | awk -v caption="$caption" -v extents="${extents:-0 0 0 0}" \
+        # A window closed since the list was read is skipped; any other X error fails.
+        { xprop -id "$id" _NET_FRAME_EXTENTS >"$work/extents" && xwininfo -id "$id" >"$work/geometry"; } 2>"$work/x11.err" ||
+            { grep -qE 'BadWindow|Bad Drawable' "$work/x11.err" && continue; fail "$(cat "$work/x11.err")"; }
+        awk -v caption="$caption" -v extents="$(sed -n 's/.* = //p' "$work/extents" | tr -d ,)" <"$work/geometry" \
             -v focus="$([ "$id" = "$x11_active" ] && echo 1 || echo 0)" -v pid="$(xdotool getwindowpid "$id" 2>/dev/null)" '
             /Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
             /Width:/ { w = $NF } /Height:/ { h = $NF }
