@@ -116,4 +116,5 @@ fi
 
 echo "Installing:$missing"
 $as_root apt-get update
-DEBIAN_FRONTEND=noninteractive $as_root apt-get install -y --no-install-recommends $missing
+# Through env: sudo drops the caller's variables (env_reset), and debconf would ask.
+$as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $missing
