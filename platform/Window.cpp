@@ -73,6 +73,23 @@ protected:
     }
 };
 
+// A plain top-level window as a screen reader meets it: dialog for a fixed
+// dialog, frame for a sizable one. The role is read when asked, not when the
+// interface is made: Qt 6.8 makes and keeps it as a window's title is set,
+// which may come before the window is made a dialog.
+class WindowAccessible : public QAccessibleWidget
+{
+public:
+    explicit WindowAccessible(QWidget *window) : QAccessibleWidget(window, QAccessible::Client) {}
+
+    QAccessible::Role role() const override
+    {
+        if (widget()->windowType() != Qt::Dialog)
+            return QAccessibleWidget::role();
+        return widget()->windowFlags() & Qt::MSWindowsFixedSizeDialogHint ? QAccessible::Dialog : QAccessible::Window;
+    }
+};
+
 // Qt asks once for each class of an object's hierarchy, the most derived
 // first. Answering at QWidget's turn alone leaves every other object
 // untouched: the web engine's own objects are built without run-time type
@@ -82,11 +99,9 @@ QAccessibleInterface *accessibleWindow(const QString &className, QObject *object
     if (className != u"QWidget")
         return nullptr;
     auto *widget = qobject_cast<QWidget *>(object);
-    if (!widget || !widget->isWindow() || qobject_cast<QDialog *>(widget) || qobject_cast<QMainWindow *>(widget)
-        || widget->windowType() != Qt::Dialog)
+    if (!widget || !widget->isWindow() || qobject_cast<QDialog *>(widget) || qobject_cast<QMainWindow *>(widget))
         return nullptr;
-    const bool fixed = widget->windowFlags() & Qt::MSWindowsFixedSizeDialogHint;
-    return new QAccessibleWidget(widget, fixed ? QAccessible::Dialog : QAccessible::Window);
+    return new WindowAccessible(widget);
 }
 
 } // namespace

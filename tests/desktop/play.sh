@@ -163,6 +163,9 @@ meet() {
     judged)
         await "the keyboard is not back on the board after question $2's verdict" keyboard_on "The Quiz!"
         [ "$2" != 1 ] || await "the score window is not up beside the board" uncovered
+        # A window of its own on X11, which a screen reader meets as a dialog.
+        [ "$2" != 1 ] || [ "$desktop" != x11 ] || [ "$(a11y_window "$game" "Score Window" | cut -f 1 | head -n 1)" = dialog ] ||
+            fail "the score window is not a dialog on the accessibility bus"
         ;;
     esac
 }
