@@ -345,11 +345,13 @@ void setUp()
 void follow(std::optional<wayland::Rules> rules)
 {
     followed() = std::move(rules);
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     // Qt 6.4 would load the OpenGL driver at start-up only to ask whether it
     // may draw title bars of its own (86 MiB at the peak against 32 without),
-    // and then draw none where the compositor draws them.
+    // and then draw none where the compositor draws them; Qt 6.8 asks no driver.
     if (followed() && !followed()->ownTitleBars)
         session::setForTheGame("QT_WAYLAND_DISABLE_WINDOWDECORATION", "1");
+#endif
 }
 
 void beforeFirstShow(QWidget *window)
