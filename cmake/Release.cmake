@@ -1,22 +1,37 @@
 # The version and the release date come from the one changelog,
-# debian/changelog, which the package installs and whose date
-# dpkg-buildpackage exports as SOURCE_DATE_EPOCH. Sets LVTRIV_VERSION
-# ("3.0.0"), and for the AppStream release and the manual page
-# LVTRIV_RELEASE_DATE ("2026-12-06") and LVTRIV_RELEASE_MONTH ("December 2026"),
-# both in UTC and in English whatever the build machine's zone and locale.
+# debian/changelog (LVTRIV_CHANGELOG, for the tests), which the package
+# installs. Sets LVTRIV_VERSION, the upstream "3.0.0" that project() takes and
+# the About box, the AppStream release and the manual page show, without what
+# Debian adds around it (1:3.0.0, +nmu1, +deb13u1, ~bpo12+1, ~rc1); and for the
+# last two LVTRIV_RELEASE_DATE ("2026-12-06") and LVTRIV_RELEASE_MONTH
+# ("December 2026"), in UTC and in English whatever the machine's zone and
+# locale. A binNMU (binary-only=yes: the archive rebuilding against a new Qt)
+# changes no source, so both come from the first entry that is not one, though
+# dpkg-buildpackage takes SOURCE_DATE_EPOCH from the binNMU's.
 
-set(changelog ${CMAKE_CURRENT_LIST_DIR}/../debian/changelog)
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${changelog})
-file(STRINGS ${changelog} head LIMIT_COUNT 1)
-file(STRINGS ${changelog} trailer REGEX "^ -- " LIMIT_COUNT 1)
-if(NOT head MATCHES "^lvtriv \\(([0-9]+\\.[0-9]+\\.[0-9]+)\\) ")
-  message(FATAL_ERROR "debian/changelog's first entry names no version: ${head}")
+if(NOT LVTRIV_CHANGELOG)
+  set(LVTRIV_CHANGELOG ${CMAKE_CURRENT_LIST_DIR}/../debian/changelog)
 endif()
-set(LVTRIV_VERSION ${CMAKE_MATCH_1})
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${LVTRIV_CHANGELOG})
+# Heads and trailers in order; in UTF-8, or a name such as Jörg ends the trailer.
+file(STRINGS ${LVTRIV_CHANGELOG} lines REGEX "^[^ ]|^ -- " ENCODING UTF-8)
+set(trailer) # none when every entry is a binNMU
+foreach(line IN LISTS lines)
+  if(NOT line MATCHES "^ -- ")
+    set(head "${line}")
+  elseif(NOT head MATCHES "binary-only=yes")
+    set(trailer "${line}")
+    break()
+  endif()
+endforeach()
+if(NOT head MATCHES "^lvtriv \\(([0-9]+:)?([0-9]+\\.[0-9]+\\.[0-9]+)([+~][0-9A-Za-z.+~]*)?\\) ")
+  message(FATAL_ERROR "${LVTRIV_CHANGELOG}'s first source entry names no version: ${head}")
+endif()
+set(LVTRIV_VERSION ${CMAKE_MATCH_2})
 
 set(months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
 if(NOT trailer MATCHES ", ([0-9]+) ([A-Z][a-z][a-z]) ([0-9]+) ([0-9]+):([0-9]+):([0-9]+) ([+-])([0-9][0-9])([0-9][0-9])$")
-  message(FATAL_ERROR "debian/changelog's first entry has no date: ${trailer}")
+  message(FATAL_ERROR "${LVTRIV_CHANGELOG}'s first source entry has no date: ${trailer}")
 endif()
 # Each field by name, leading zeros dropped (math() would read them as octal).
 set(names - day month_name year hour minute second sign offset_hours offset_minutes)
