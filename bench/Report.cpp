@@ -83,7 +83,9 @@ std::string header(const Results &results, const fs::path &source)
            + (results.raisedPriority ? "- timed runs at raised priority (nice -10)\n" : "");
 }
 
-const Startup &program(const Results &results, const std::string &label)
+// The label as a plain pointer: a std::string made for the call would be a
+// temporary that GCC 14 takes the returned reference to point into.
+const Startup &program(const Results &results, const char *label)
 {
     return *std::find_if(results.programs.begin(), results.programs.end(),
                          [&](const Startup &each) { return each.label == label; });

@@ -83,13 +83,22 @@ dbus-daemon
 at-spi2-core
 "
 
+# mmdebstrap makes the chroot and sbuild builds in it; unshare mode, which
+# needs no root, maps its users through uidmap's newuidmap and newgidmap.
+chroot="
+mmdebstrap
+sbuild
+uidmap
+"
+
 case ${1:-run} in
 run) packages="$build $play" ;;
 package) packages="$build $package" ;;
 test) packages="$build $play $package $test" ;;
-fuzz) packages="$build $play clang libclang-rt-14-dev" ;;
+fuzz) packages="$build $play clang libclang-rt-dev" ;;
+package-chroot) packages="$package $chroot" ;;
 *)
-    echo "usage: scripts/install-deps.sh [run|package|test|fuzz]" >&2
+    echo "usage: scripts/install-deps.sh [run|package|test|fuzz|package-chroot]" >&2
     exit 2
     ;;
 esac
