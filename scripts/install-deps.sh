@@ -7,6 +7,13 @@
 #   scripts/install-deps.sh test      everything make test runs (run's and
 #                                     package's, then the test tools)
 #   scripts/install-deps.sh fuzz      run's, then clang and its libFuzzer
+#   scripts/install-deps.sh package-chroot
+#                                     building the package in a clean chroot
+#                                     of a Debian release
+#                                     (scripts/build-in-chroot): package's
+#                                     tools without the build's own needs,
+#                                     which the chroot gets, then mmdebstrap,
+#                                     sbuild and uidmap
 # Idempotent: asks dpkg first and touches apt only when something is missing.
 # Packages come without their Recommends, but for those that Debian installs
 # with Qt's run-time libraries on every player's machine (the test set names
