@@ -102,6 +102,8 @@ also() {
 }
 
 key() { xdotool key --clearmodifiers "$@"; }
+# press KEY TEXT: presses KEY, then waits for Orca to say TEXT.
+press() { key "$1" && said "$2"; }
 type_text() { xdotool type --clearmodifiers --delay 5 -- "$1"; }
 
 # start_game [forced]: starts the program as a player does, with Orca
@@ -118,7 +120,7 @@ start_game() {
     one_accessible_game "$game"
 }
 
-end_game() { key space && gone; } # the prize's QUIT ends the program
+end_game() { heard_well && key space && gone; } # all heard well; the prize's QUIT ends the program
 
 # gone [KILLED]: the program ends within 30 s, with status 0 (or KILLED).
 gone() {
@@ -138,19 +140,13 @@ between() {
 meet() {
     case $1 in
     button) said "$2 push button" ;;
-    window)
-        said "$2 dialog"
-        opened=$seen
-        ;;
+    window) said "$2 dialog"; opened=$seen ;;
     warning)
         said "Danger, Dud Ozezodiz!  Danger!"
         said "Keep your hands on the keyboard at all times."
         said "OK push button"
         ;;
-    board)
-        said "The Quiz! frame"
-        score=0
-        ;;
+    board) said "The Quiz! frame"; score=0 ;;
     box) said " text." ;;
     verdict)
         said "alert Message"
@@ -163,10 +159,7 @@ meet() {
         said "Question $2 push button"
         [ "$3" = wrong ] || said "Score: $((score += 1)) of 14"
         ;;
-    tally)
-        said "questions right!"
-        said "OK push button"
-        ;;
+    tally) said "questions right!"; said "OK push button" ;;
     esac
 }
 typed() { true; }
@@ -211,21 +204,15 @@ within 30 "the accessibility bus never reported a screen reader" "$orca" screen_
 
 # Fourteen right, with the help window and the About box first.
 start_game
-key space
-said "Make sure you follow these rules explcitily!"
+press space "Make sure you follow these rules explcitily!"
 said "OK push button"
-key Return
-said "Lumen Vesper Quiz Help"
+press Return "Lumen Vesper Quiz Help"
 said "OK push button"
-key space
-said "Help push button"
-key Tab
-said "About push button"
-key space
-said "About lvtriv dialog"
+press space "Help push button"
+press Tab "About push button"
+press space "About lvtriv dialog"
 also "Version 3.0.0"
-key Return
-said "About push button"
+press Return "About push button"
 play 14
 said "Lumen Vesper Lumen Comets game for the SFC dialog"
 addresses=$(sed -n 's/^.*k\(First\|Second\)Address = "\(.*\)";$/\2/p' "$(dirname "$0")/../prizes/GrandPrize.h")
@@ -233,16 +220,13 @@ addresses=$(sed -n 's/^.*k\(First\|Second\)Address = "\(.*\)";$/\2/p' "$(dirname
 for address in $addresses; do
     said "$address"
 done
-key Tab
-said "QUIT push button"
-heard_well
+press Tab "QUIT push button"
 end_game
 echo "fourteen right: the grand prize heard whole"
 
 # Twelve right: the browser prize, its page read by keys.
 start_game
-key Tab
-said "About push button"
+press Tab "About push button"
 play 12
 # The caption is "Working..." while the page loads, then the page's title;
 # Orca names the window by the one it finds. The page's heading takes the
@@ -255,8 +239,7 @@ said "Lumen Vesper Manga Summaries heading"
 said "A fan's guide to the comics"
 for volume in "Volume 1: The Star That Answered|a schoolgirl finds an owl" "Volume 2: Blue Tide|the second guardian" \
     "Volume 3: Ember Shrine|a fire at the old shrine"; do
-    key Tab
-    said "${volume%%|*} link"
+    press Tab "${volume%%|*} link"
     said "${volume#*|}"
 done
 key Tab
@@ -270,12 +253,10 @@ echo "twelve right: the browser prize's page heard"
 
 # Ten right: the animation, its picture named, with accessibility forced on.
 start_game forced
-key Tab
-said "About push button"
+press Tab "About push button"
 play 10
 said "Animation Prize dialog"
 also "Slide show of a toy robot"
 said "QUIT push button"
-heard_well
 end_game
 echo "ten right: the animation heard"

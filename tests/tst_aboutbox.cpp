@@ -15,13 +15,10 @@ namespace {
 
 const ShownBox kUnavailable{"lvtriv", "System Information Is Unavailable At This Time"};
 // Counts the readings of its file.
-class CountedRegistry : public FileRegistry
+struct CountedRegistry : FileRegistry
 {
-public:
     using FileRegistry::FileRegistry;
     mutable int reads = 0;
-
-protected:
     std::optional<QByteArray> readFile() const override { return ++reads, FileRegistry::readFile(); }
 };
 
@@ -68,40 +65,31 @@ private slots:
         QTest::addColumn<QStringList>("lookedFor");
         QTest::addColumn<QStringList>("started");
 
-        const QString program = "/bin/sysinfo";
-        const QString inFolder = "/opt\\MSINFO32.EXE";
+        const QStringList program{"/bin/sysinfo"}, inFolder{"/opt\\MSINFO32.EXE"}, none;
         const QByteArray path = "\"PATH\"=\"/bin/sysinfo\"";
         const QByteArray folder = "\"MSINFO\"=\"/opt\"";
 
-        QTest::addRow("PATH started") << exportFile(path) << QStringList{program} << QStringList{}
-                                      << QStringList{program};
-        QTest::addRow("PATH started as it stands, though missing")
-            << exportFile(path) << QStringList{} << QStringList{} << QStringList{program};
-        QTest::addRow("PATH wins over the folder")
-            << exportFile(path, folder) << QStringList{program, inFolder} << QStringList{} << QStringList{program};
-        QTest::addRow("folder holds the program")
-            << exportFile({}, folder) << QStringList{inFolder} << QStringList{inFolder} << QStringList{inFolder};
-        QTest::addRow("folder without the program")
-            << exportFile({}, folder) << QStringList{} << QStringList{inFolder} << QStringList{};
-        QTest::addRow("no file") << QByteArray() << QStringList{program} << QStringList{} << QStringList{};
+        QTest::addRow("PATH started") << exportFile(path) << program << none << program;
+        QTest::addRow("PATH started as it stands, though missing") << exportFile(path) << none << none << program;
+        QTest::addRow("PATH wins over the folder") << exportFile(path, folder) << program + inFolder << none << program;
+        QTest::addRow("folder holds the program") << exportFile({}, folder) << inFolder << inFolder << inFolder;
+        QTest::addRow("folder without the program") << exportFile({}, folder) << none << inFolder << none;
+        QTest::addRow("no file") << QByteArray() << program << none << none;
         const QByteArray largest = exportFile(path).leftJustified(FileRegistry::kLargestFile, ';');
-        QTest::addRow("a file of the largest size is read")
-            << largest << QStringList{program} << QStringList{} << QStringList{program};
-        QTest::addRow("a byte more and it counts as none")
-            << largest + ';' << QStringList{program} << QStringList{} << QStringList{};
+        QTest::addRow("a file of the largest size is read") << largest << program << none << program;
+        QTest::addRow("a byte more and it counts as none") << largest + ';' << program << none << none;
         QTest::addRow("a number reads as unsigned decimal")
-            << exportFile("\"PATH\"=dword:ffffffff") << QStringList{} << QStringList{} << QStringList{"4294967295"};
+            << exportFile("\"PATH\"=dword:ffffffff") << none << none << QStringList{"4294967295"};
         QTest::addRow("a number of one byte reads the zeroed buffer")
-            << exportFile("\"PATH\"=hex(4):07") << QStringList{"7"} << QStringList{} << QStringList{"7"};
+            << exportFile("\"PATH\"=hex(4):07") << QStringList{"7"} << none << QStringList{"7"};
         QTest::addRow("another type reads as an empty path, the folder untried")
-            << exportFile("\"PATH\"=hex:41,42", folder) << QStringList{inFolder} << QStringList{} << QStringList{""};
+            << exportFile("\"PATH\"=hex:41,42", folder) << inFolder << none << QStringList{""};
     }
 
     void startSysInfo()
     {
         QFETCH(QByteArray, registry);
         QFETCH(QStringList, files);
-        QFETCH(QStringList, lookedFor);
         QFETCH(QStringList, started);
         QTemporaryDir dir;
         if (!registry.isEmpty())
@@ -114,7 +102,7 @@ private slots:
 
         click(&about, "cmdSysInfo");
 
-        QCOMPARE(launcher.lookedFor, lookedFor);
+        QTEST(launcher.lookedFor, "lookedFor");
         QCOMPARE(launcher.started, started);
         const bool startedOne = !started.isEmpty() && files.contains(started.last());
         QCOMPARE(boxes.take(), startedOne ? Boxes{} : Boxes{kUnavailable});

@@ -24,18 +24,19 @@ void takesTextFromAssistiveTechnology(QLineEdit *box, const QString &answer)
     QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(box);
     QAccessibleEditableTextInterface *editable = accessible->editableTextInterface();
     QAccessibleTextInterface *text = accessible->textInterface();
-    QVERIFY2(editable && text, qPrintable(box->objectName()));
+    const QByteArray name = box->objectName().toUtf8();
+    QVERIFY2(editable && text, name);
     editable->replaceText(0, text->characterCount(), "x");
     editable->insertText(0, answer);
     editable->deleteText(int(answer.size()), int(answer.size()) + 1);
     QCOMPARE(box->text(), answer);
 
     const QRect onScreen(box->mapToGlobal(QPoint()), box->size());
+    const auto inBox = [&](const QRect &rect) { return !rect.isEmpty() && onScreen.contains(rect); };
     text->setCursorPosition(0);
     const QRect character = text->characterRect(0);
-    QVERIFY2(onScreen.contains(character)
-                 && qAbs(character.width() - box->fontMetrics().horizontalAdvance(answer.front())) <= 1,
-             qPrintable(box->objectName()));
+    QVERIFY2(inBox(character) && qAbs(character.width() - box->fontMetrics().horizontalAdvance(answer.front())) <= 1,
+             name);
     int start = -1, end = -1;
     text->attributes(int(answer.size()) - 1, &start, &end);
     QCOMPARE(QPoint(start, end), QPoint(0, int(answer.size())));
@@ -45,11 +46,9 @@ void takesTextFromAssistiveTechnology(QLineEdit *box, const QString &answer)
     const int last = int(answer.size()) - 1;
     text->setCursorPosition(last + 1);
     const QRect caret = text->characterRect(last + 1);
-    QVERIFY2(!caret.isEmpty() && onScreen.contains(caret) && caret.left() > text->characterRect(last).left(),
-             qPrintable(box->objectName()));
+    QVERIFY2(inBox(caret) && caret.left() > text->characterRect(last).left(), name);
     box->clear();
-    QVERIFY2(!text->characterRect(0).isEmpty() && onScreen.contains(text->characterRect(0)),
-             qPrintable(box->objectName()));
+    QVERIFY2(inBox(text->characterRect(0)), name);
     box->setText(answer);
 
     // Offsets from a client on the bus are taken at their word no

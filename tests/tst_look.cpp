@@ -127,9 +127,13 @@ private slots:
     }
 
     // Run once more at scale 2: each picture shows the committed one's pixels,
-    // NAME@2x's at scale 2, at NAME's size.
+    // NAME@2x's at scale 2, at NAME's size; the window icon has a file for each size.
     void picturesAtTheScreensPixelRatio()
     {
+        const QIcon icon = QApplication::windowIcon();
+        QVERIFY(icon.availableSizes().size() > 1);
+        for (const QSize &size : icon.availableSizes())
+            QCOMPARE(icon.pixmap(size, 1.0).size(), size);
         TestProgram game;
         const std::tuple<QWidget *, const char *, QString> pictures[] = {
             {game->main.show(), "Image1", "main-title.jpg"},
@@ -144,14 +148,6 @@ private slots:
             QCOMPARE(pixels(picture->pixmap().toImage()), pixels(QImage(LVTRIV_ASSETS "/" + file)));
             QCOMPARE(picture->pixmap().devicePixelRatio(), qApp->devicePixelRatio());
         }
-    }
-
-    void windowIconHasAFileForEachSize()
-    {
-        const QIcon icon = QApplication::windowIcon();
-        QVERIFY(icon.availableSizes().size() > 1);
-        for (const QSize &size : icon.availableSizes())
-            QCOMPARE(icon.pixmap(size, 1.0).size(), size);
     }
 
     void animationCyclesFramesAndKeepsItsCounter()

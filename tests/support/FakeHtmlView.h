@@ -19,12 +19,7 @@ public:
     void GoHome() override { command("GoHome"); }
     void GoSearch() override { command("GoSearch"); }
     void Refresh() override { command("Refresh"); }
-    void Stop() override
-    {
-        calls.append("Stop");
-        if (!commandsFail)
-            load.ended();
-    }
+    void Stop() override { command("Stop", &LoadState::ended); }
     std::optional<QString> LocationName() const override { return reading(title); }
     std::optional<QString> LocationURL() const override { return reading(url); }
     std::optional<bool> Busy() const override { return reading(load.busy()); }
@@ -46,11 +41,11 @@ public:
     bool readingsFail = false;
 
 private:
-    void command(const QString &call)
+    void command(const QString &call, void (LoadState::*then)() = &LoadState::requested)
     {
         calls.append(call);
         if (!commandsFail)
-            load.requested();
+            (load.*then)();
     }
     template <class T> std::optional<T> reading(const T &value) const
     {

@@ -1,14 +1,11 @@
 #include "TestSupport.h"
 
-#include "platform/MessageBox.h"
 #include "quiz/QuestionBank.h"
 #include "quiz/QuestionWindow.h"
-#include "quiz/ScoreWindow.h"
 #include "sysinfo/FileRegistry.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -33,11 +30,6 @@ RecordedBoxes::RecordedBoxes()
             whileShown(box);
         boxes.append(box);
     });
-}
-
-RecordedBoxes::~RecordedBoxes()
-{
-    MessageBox::setHandler(nullptr);
 }
 
 TestProgram::TestProgram(std::unique_ptr<BrowserPrize> browser)
@@ -90,11 +82,6 @@ void TestProgram::answerAll(int right)
     boxes.take();
 }
 
-QString TestProgram::score()
-{
-    return program->scorecard.get()->scorelabel->text();
-}
-
 const QList<PlayerAnswer> &playerAnswers()
 {
     static const QList<PlayerAnswer> answers = [] {
@@ -111,8 +98,7 @@ const QList<PlayerAnswer> &playerAnswers()
             if (head.size() != 2 || !QStringList{"right", "wrong"}.contains(head[1]) || question < 1
                 || question > questions::kCount || fields.size() < 2)
                 qFatal("%s: cannot read the line \"%s\"", qPrintable(file.fileName()), qPrintable(line));
-            const QString tries = fields.takeFirst();
-            read.append({question, head[1] == "right", tries, fields});
+            read.append({question, head[1] == "right", fields.takeFirst(), fields}); // read in order: tries, then boxes
         }
         return read;
     }();
@@ -165,9 +151,8 @@ QStringList windows(Shown shown)
     const auto windows = QApplication::topLevelWidgets();
     for (const QWidget *window : windows) {
         // Menus and tooltips are top-level widgets too, but not windows of the program.
-        if (qobject_cast<const QMenu *>(window) || window->windowType() == Qt::ToolTip)
-            continue;
-        if (shown == Shown::Any || window->isVisible())
+        if (!qobject_cast<const QMenu *>(window) && window->windowType() != Qt::ToolTip
+            && (shown == Shown::Any || window->isVisible()))
             names.append(window->objectName());
     }
     names.sort();

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "platform/MessageBox.h"
 #include "prizes/BrowserPrize.h"
+#include "quiz/ScoreWindow.h"
 #include "shell/Program.h"
 #include "sysinfo/Launcher.h"
 
 #include <QAccessible>
+#include <QLabel>
 #include <QSet>
 #include <QStringList>
 #include <QWidget>
@@ -26,11 +29,10 @@ char *toString(const Boxes &boxes);
 
 // Takes every message box while it lives: records it and answers OK at once.
 // `whileShown` runs as if the box were on screen, before it is answered.
-class RecordedBoxes
+struct RecordedBoxes
 {
-public:
     RecordedBoxes();
-    ~RecordedBoxes();
+    ~RecordedBoxes() { MessageBox::setHandler(nullptr); }
     Boxes take() { return std::exchange(boxes, {}); }
 
     Boxes boxes;
@@ -38,20 +40,16 @@ public:
 };
 
 // Notes each browser window the program would open.
-class FakeBrowserPrize : public BrowserPrize
+struct FakeBrowserPrize : BrowserPrize
 {
-public:
-    explicit FakeBrowserPrize(QStringList &opened) : m_opened(opened) {}
-    void open(const QString &startingAddress) override { m_opened.append(startingAddress); }
-
-private:
-    QStringList &m_opened;
+    explicit FakeBrowserPrize(QStringList &opened) : opened(opened) {}
+    void open(const QString &startingAddress) override { opened.append(startingAddress); }
+    QStringList &opened;
 };
 
 // Files that exist, and programs that start only on paper when their file does.
-class FakeLauncher : public Launcher
+struct FakeLauncher : Launcher
 {
-public:
     bool fileExists(const QString &path) override { return lookedFor.append(path), files.contains(path); }
     bool start(const QString &path) override { return started.append(path), files.contains(path); }
 
@@ -63,9 +61,8 @@ public:
 // The program with its End counted, its message boxes recorded, a registry
 // without keys, a fake launcher, and its browser prizes noted in `browsers`
 // unless a test hands in another.
-class TestProgram
+struct TestProgram
 {
-public:
     explicit TestProgram(std::unique_ptr<BrowserPrize> browser = nullptr);
     ~TestProgram();
     Program *operator->() { return program.get(); }
@@ -74,7 +71,7 @@ public:
     QuestionWindow *open(int number);                                // presses its button: the window, if one opened
     void answer(QuestionWindow *window, const QStringList &answers); // one text per box, then DONE
     void answerAll(int right); // the first `right` questions right, the rest wrong, verdicts taken
-    QString score();
+    QString score() { return program->scorecard.get()->scorelabel->text(); }
 
     int endCount = 0; // how often the program was ended
     QStringList browsers;
