@@ -58,9 +58,18 @@ math(EXPR day_of_era "${year_of_era} * 365 + ${year_of_era} / 4 - ${year_of_era}
 math(EXPR epoch "(${era} * 146097 + ${day_of_era} - 719468) * 86400 + ${hour} * 3600 + ${minute} * 60 + ${second}
                  ${sign} -1 * (${offset_hours} * 3600 + ${offset_minutes} * 60)")
 
-# string(TIMESTAMP) formats SOURCE_DATE_EPOCH where it is set.
-set(outer_epoch "$ENV{SOURCE_DATE_EPOCH}")
+# string(TIMESTAMP) formats SOURCE_DATE_EPOCH where it is set. It is put
+# back as it was, unset where it was: clang 19 refuses an empty one.
+set(outer_epoch_set FALSE)
+if(DEFINED ENV{SOURCE_DATE_EPOCH})
+  set(outer_epoch_set TRUE)
+  set(outer_epoch "$ENV{SOURCE_DATE_EPOCH}")
+endif()
 set(ENV{SOURCE_DATE_EPOCH} ${epoch})
 string(TIMESTAMP LVTRIV_RELEASE_DATE "%Y-%m-%d" UTC)
 string(TIMESTAMP LVTRIV_RELEASE_MONTH "%B %Y" UTC)
-set(ENV{SOURCE_DATE_EPOCH} "${outer_epoch}")
+if(outer_epoch_set)
+  set(ENV{SOURCE_DATE_EPOCH} "${outer_epoch}")
+else()
+  unset(ENV{SOURCE_DATE_EPOCH})
+endif()

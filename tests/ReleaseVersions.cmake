@@ -16,3 +16,9 @@ foreach(row [[lvtriv (3.1.0) unstable; urgency=medium => 3.1.0 2026-12-07]]
     message(SEND_ERROR "${row}: read ${LVTRIV_VERSION} ${LVTRIV_RELEASE_DATE}")
   endif()
 endforeach()
+# Reading the date leaves an unset SOURCE_DATE_EPOCH unset: clang 19 refuses an empty one.
+unset(ENV{SOURCE_DATE_EPOCH})
+include(${CMAKE_CURRENT_LIST_DIR}/../cmake/Release.cmake)
+if(DEFINED ENV{SOURCE_DATE_EPOCH})
+  message(SEND_ERROR "SOURCE_DATE_EPOCH was unset, and is now \"$ENV{SOURCE_DATE_EPOCH}\"")
+endif()
