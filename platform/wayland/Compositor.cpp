@@ -122,21 +122,21 @@ private:
     }
 };
 
-// The companion's flags as a window of its own, read before it first rode: a
-// board made anew may find it riding still, on the main window (Sway).
-Qt::WindowFlags ownFlags(QWidget *companion)
+// The companion's flags as a window of its own, kept on it before it first
+// rides: a board made anew may find it riding still, on the main window (Sway).
+constexpr const char *kOwnFlags = "ownWindowFlags";
+
+void keepOwnFlags(QWidget *companion)
 {
-    constexpr const char *kOwnFlags = "ownWindowFlags";
     if (!companion->property(kOwnFlags).isValid())
         companion->setProperty(kOwnFlags, companion->windowFlags().toInt());
-    return Qt::WindowFlags::fromInt(companion->property(kOwnFlags).toInt());
 }
 
 // The companion a window of its own again, as visible as it was.
 void standAlone(QWidget *companion, bool shown)
 {
     companion->windowHandle()->setTransientParent(nullptr);
-    companion->setWindowFlags(ownFlags(companion));
+    companion->setWindowFlags(Qt::WindowFlags::fromInt(companion->property(kOwnFlags).toInt()));
     companion->setVisible(shown);
 }
 
@@ -234,7 +234,7 @@ public:
         KeyboardHandOn::drop(m_companion);
         OwnerRide::drop(m_companion);
         if (!m_riding) {
-            ownFlags(m_companion);
+            keepOwnFlags(m_companion);
             m_riding = true;
             // Qt makes a tool-tip window with a parent window an xdg_popup
             // without a grab; the popup's title bar is the one thing lost.

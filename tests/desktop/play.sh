@@ -128,6 +128,7 @@ key() {
     case $1 in
     Tab) desktop_keys 15 ;;
     space) desktop_keys 57 ;;
+    F1) desktop_keys 59 ;;
     Return) desktop_keys 28 ;;
     esac
 }
@@ -270,14 +271,14 @@ for right in "$@"; do
         # window (where the window manager switches windows by Alt+Tab), it
         # comes to the front with the keyboard. Its OK gives the keyboard
         # back to the main window, with the score still up.
-        desktop_keys 59
+        key F1
         await "Help's reminder did not come up" keyboard_on "Follow the rules"
         key Return
         await "Help did not come up with the keyboard" keyboard_on "Lumen Vesper Quiz Help"
         if command -v desktop_switch >/dev/null; then
             desktop_switch
             await "Alt+Tab did not give the main window the keyboard" keyboard_on "Lumen Vesper Quiz v3.0"
-            desktop_keys 59
+            key F1
             await "Help asked for again did not come up with the keyboard" keyboard_on "Lumen Vesper Quiz Help"
         fi
         key space
