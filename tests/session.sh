@@ -122,21 +122,29 @@ a11y_apps() {
     done
 }
 
-# a11y_window PID CAPTION: the window CAPTION of the application PID, and the
-# controls in it however deep, a line each, the window first: role, tab, then
-# x, y, width and height within the window.
-a11y_window() {
+# a11y_top PID CAPTION: "NAME PATH" of the window CAPTION of the application
+# PID on the accessibility bus.
+a11y_top() {
     a11y_bus
     name=$(a11y_apps | awk -v pid="$1" '$1 == pid { print $2; exit }')
     [ -n "$name" ] || fail "process $1 is not on the accessibility bus"
     a11y_children "$name" /org/a11y/atspi/accessible/root | while read -r _ path; do
-        [ "$(a11y_name "$name" "$path")" != "$2" ] || a11y_walk "$name" "$path"
+        [ "$(a11y_name "$name" "$path")" != "$2" ] || echo "$name $path"
     done
 }
 
+# a11y_window PID CAPTION: the window CAPTION of the application PID, and the
+# controls in it however deep, a line each, the window first: role, tab, then
+# x, y, width and height within the window.
+a11y_window() { a11y_top "$1" "$2" | while read -r name path; do a11y_walk "$name" "$path"; done; }
+
+# a11y_role PID CAPTION: the role of the window CAPTION of the application PID.
+a11y_role() { a11y_top "$1" "$2" | while read -r name path; do a11y_role_of "$name" "$path"; done; }
+a11y_role_of() { a11y "$1" "$2" org.a11y.atspi.Accessible.GetRoleName | sed -n "s/^('\(.*\)',)\$/\1/p"; }
+
 # a11y_walk NAME PATH: PATH's line, then its children's, however deep.
 a11y_walk() {
-    printf '%s\t%s\n' "$(a11y "$1" "$2" org.a11y.atspi.Accessible.GetRoleName | sed -n "s/^('\(.*\)',)\$/\1/p")" \
+    printf '%s\t%s\n' "$(a11y_role_of "$1" "$2")" \
         "$(a11y "$1" "$2" org.a11y.atspi.Component.GetExtents 'uint32 1' | tr -dc '0-9 ,-' | tr , ' ')"
     a11y_children "$1" "$2" | while read -r _ child; do a11y_walk "$1" "$child"; done
 }

@@ -145,11 +145,23 @@ type_text() {
     desktop_keys $codes
 }
 
+# up_as_window CAPTION: CAPTION has the keyboard, and the accessibility bus
+# gives it a window's role, as a screen reader announces it: frame, dialog or
+# window (on X11 the score window a dialog).
+up_as_window() {
+    await "$1 did not come up with the keyboard" keyboard_on "$1"
+    role=$(a11y_role "$game" "$1")
+    case $role in
+    frame | dialog | window) ;;
+    *) fail "$1 is a \"$role\" on the accessibility bus, not a window" ;;
+    esac
+}
+
 # Each step of a game (tests/game.sh) as the window list shows it; buttons and
 # boxes show nothing of their own. Wrong answers leave the boxes empty.
 meet() {
     case $1 in
-    window) await "$2 did not come up with the keyboard" keyboard_on "$2" ;;
+    window) up_as_window "$2" ;;
     warning)
         await "Play's warning did not come up" keyboard_on "Danger, Dud Ozezodiz!  Danger!"
         await "Play's warning is not on top over the main window" over "Danger, Dud Ozezodiz!  Danger!" "Lumen Vesper Quiz v3.0"
@@ -165,7 +177,7 @@ meet() {
         await "the keyboard is not back on the board after question $2's verdict" keyboard_on "The Quiz!"
         [ "$2" != 1 ] || await "the score window is not up beside the board" uncovered
         # A window of its own on X11, which a screen reader meets as a dialog.
-        [ "$2" != 1 ] || [ "$desktop" != x11 ] || [ "$(a11y_window "$game" "Score Window" | cut -f 1 | head -n 1)" = dialog ] ||
+        [ "$2" != 1 ] || [ "$desktop" != x11 ] || [ "$(a11y_role "$game" "Score Window")" = dialog ] ||
             fail "the score window is not a dialog on the accessibility bus"
         ;;
     esac
@@ -237,7 +249,7 @@ for right in "$@"; do
     14)
         await "the award did not come up" keyboard_on "Way to go!"
         key Return
-        await "the grand prize did not come up" keyboard_on "Lumen Vesper Lumen Comets game for the SFC"
+        up_as_window "Lumen Vesper Lumen Comets game for the SFC"
         key Tab
         key space
         ends "the grand prize's QUIT"
@@ -254,7 +266,7 @@ for right in "$@"; do
     10 | 11)
         await "the award did not come up" keyboard_on "Way to go!"
         key Return
-        await "the animation did not come up" keyboard_on "Animation Prize"
+        up_as_window "Animation Prize"
         key space
         ends "the animation's QUIT"
         echo "$desktop: $right right, the animation"
@@ -274,7 +286,7 @@ for right in "$@"; do
         key F1
         await "Help's reminder did not come up" keyboard_on "Follow the rules"
         key Return
-        await "Help did not come up with the keyboard" keyboard_on "Lumen Vesper Quiz Help"
+        up_as_window "Lumen Vesper Quiz Help"
         if command -v desktop_switch >/dev/null; then
             desktop_switch
             await "Alt+Tab did not give the main window the keyboard" keyboard_on "Lumen Vesper Quiz v3.0"
