@@ -45,8 +45,10 @@ libqt6webenginecore6-bin
 qt6-wayland
 "
 
-# dpkg-buildpackage with debhelper, and lintian.
+# dpkg-buildpackage with debhelper, and lintian; dpkg-buildpackage checks
+# for build-essential, which a fresh system does not have.
 package="
+build-essential
 dpkg-dev
 debhelper
 lintian
