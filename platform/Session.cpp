@@ -28,7 +28,9 @@ void chooseBeforeApplication()
     // whole list, plugins before built-in themes: no name there keeps GTK 3's
     // plugin out, and the variable would reach the programs the game starts.
     // Not taking the desktop's settings leaves Qt the generic theme alone,
-    // and the environment as it was.
+    // and the environment as it was. No version check: Qt 6.8 still loads
+    // GTK 3 under GNOME's variables without it, and the game draws with its
+    // own style and palette on every Qt.
     QGuiApplication::setDesktopSettingsAware(false);
     qCInfo(lcSession, "platform theme: Qt's generic one, whatever the desktop (XDG_CURRENT_DESKTOP=%s)",
            qgetenv("XDG_CURRENT_DESKTOP").constData());
