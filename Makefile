@@ -25,7 +25,7 @@ FUZZ_TARGETS = registry_fuzz sysinfo_fuzz
 
 PACKAGE_BUILD ?= build-package
 
-.PHONY: build deps configure run test test-asan format-check fuzz bench package clean
+.PHONY: build deps configure run test test-asan format-check fuzz bench package test-trixie test-unstable clean
 
 build: configure
 	cmake --build --preset $(PRESET) -j$(JOBS)
@@ -83,13 +83,29 @@ bench: build
 	$(BUILD)/bench/startup_bench
 	sh bench/wayland_startup.sh $(BUILD) bench/results.md
 
-# The Debian package, built by dpkg-buildpackage from debian/ in a fresh
-# clone under $(PACKAGE_BUILD) (what git tracks, uncommitted changes
-# included), then judged by lintian --pedantic: the .deb, its -dbgsym
-# package, the source package and the .changes land in $(PACKAGE_BUILD).
+# The Debian package for this system's release (the backport on Debian 12
+# and 13), built by dpkg-buildpackage from debian/ in a fresh clone under
+# $(PACKAGE_BUILD) (what git tracks, uncommitted changes included), then
+# judged by lintian --pedantic: the .deb, its -dbgsym package, the source
+# package and the .changes land in $(PACKAGE_BUILD).
 package:
 	./scripts/install-deps.sh package
 	./scripts/build-package $(PACKAGE_BUILD)
 
+# The package as a release's build daemons build it (sbuild in a fresh
+# chroot, with its tests), then judged by that release's lintian and by
+# autopkgtest in a testbed of it, in $(CHROOT_BUILD)/RELEASE:
+# make test-trixie for Debian 13 (in CI), make test-unstable for unstable.
+# This mirror's unstable index is past its Valid-Until date, which apt
+# would otherwise refuse.
+CHROOT_BUILD ?= build-chroot
+test-trixie: RELEASE = trixie
+test-unstable: RELEASE = sid
+test-unstable: MMDEBSTRAP_OPTIONS = '--aptopt=Acquire::Check-Valid-Until "false"'
+test-trixie test-unstable:
+	./scripts/install-deps.sh package-chroot
+	./scripts/build-in-chroot $(RELEASE) $(CHROOT_BUILD)/$(RELEASE) $(MMDEBSTRAP_OPTIONS)
+	./scripts/judge-in-chroot $(RELEASE) $(CHROOT_BUILD)/$(RELEASE) $(MMDEBSTRAP_OPTIONS)
+
 clean:
-	rm -rf build build-quick build-asan $(FUZZ_BUILD) $(PACKAGE_BUILD)
+	rm -rf build build-quick build-asan $(FUZZ_BUILD) $(PACKAGE_BUILD) $(CHROOT_BUILD)

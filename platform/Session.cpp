@@ -32,6 +32,12 @@ void chooseBeforeApplication()
     // GTK 3 under GNOME's variables without it, and the game draws with its
     // own style and palette on every Qt.
     QGuiApplication::setDesktopSettingsAware(false);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 9, 0)
+    // Qt 6.11 registers the game with the desktop portal at start, and
+    // warns wherever the portal cannot place it ("App info not found");
+    // 6.8.2 does not. The game asks the portal for nothing.
+    setForTheGame("QT_NO_XDG_DESKTOP_PORTAL", "1");
+#endif
     qCInfo(lcSession, "platform theme: Qt's generic one, whatever the desktop (XDG_CURRENT_DESKTOP=%s)",
            qgetenv("XDG_CURRENT_DESKTOP").constData());
 }

@@ -13,7 +13,7 @@
 #                                     (scripts/build-in-chroot): package's
 #                                     tools without the build's own needs,
 #                                     which the chroot gets, then mmdebstrap,
-#                                     sbuild and uidmap
+#                                     sbuild, uidmap and autopkgtest
 # Idempotent: asks dpkg first and touches apt only when something is missing.
 # Packages come without their Recommends, but for those that Debian installs
 # with Qt's run-time libraries on every player's machine (the test set names
@@ -55,7 +55,8 @@ lintian
 "
 
 # What Debian recommends with Qt's run-time libraries (libqt6gui6: the GTK
-# platform theme); autopkgtest with what the installed game's tests
+# platform theme), the Vulkan driver that libvulkan1 recommends and the
+# desktop portal that every desktop runs; autopkgtest with what the installed game's tests
 # (debian/tests/control) depend on: Xvfb, openbox, xdotool and xprop for the
 # games by keys, desktop-file-utils and appstream for the files a desktop
 # reads; clang-format; libxcb and valgrind for the start-up
@@ -66,6 +67,8 @@ lintian
 # line art from assets/src/*.svg (the program itself does not link it).
 test="
 qt6-gtk-platformtheme
+mesa-vulkan-drivers
+xdg-desktop-portal
 autopkgtest
 xvfb
 openbox
@@ -93,11 +96,13 @@ at-spi2-core
 "
 
 # mmdebstrap makes the chroot and sbuild builds in it; unshare mode, which
-# needs no root, maps its users through uidmap's newuidmap and newgidmap.
+# needs no root, maps its users through uidmap's newuidmap and newgidmap;
+# autopkgtest tests the built package in the same chroot.
 chroot="
 mmdebstrap
 sbuild
 uidmap
+autopkgtest
 "
 
 case ${1:-run} in
