@@ -25,7 +25,7 @@ FUZZ_TARGETS = registry_fuzz sysinfo_fuzz
 
 PACKAGE_BUILD ?= build-package
 
-.PHONY: build deps configure run test test-asan format-check fuzz bench package test-trixie test-unstable clean
+.PHONY: build deps configure run test test-asan format-check fuzz bench package test-trixie test-unstable test-upgrade clean
 
 build: configure
 	cmake --build --preset $(PRESET) -j$(JOBS)
@@ -106,6 +106,13 @@ test-trixie test-unstable:
 	./scripts/install-deps.sh package-chroot
 	./scripts/build-in-chroot $(RELEASE) $(CHROOT_BUILD)/$(RELEASE) $(MMDEBSTRAP_OPTIONS)
 	./scripts/judge-in-chroot $(RELEASE) $(CHROOT_BUILD)/$(RELEASE) $(MMDEBSTRAP_OPTIONS)
+
+# A player's upgrade from Debian 12 to 13 with the game installed: Debian
+# 12's package as make test built it on Debian 12, Debian 13's as
+# make test-trixie built it.
+test-upgrade:
+	./scripts/install-deps.sh package-chroot
+	./scripts/check-upgrade $(BUILD)/package $(CHROOT_BUILD)/trixie
 
 clean:
 	rm -rf build build-quick build-asan $(FUZZ_BUILD) $(PACKAGE_BUILD) $(CHROOT_BUILD)
