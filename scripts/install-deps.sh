@@ -4,8 +4,9 @@
 #   scripts/install-deps.sh package   building and judging the Debian package
 #                                     (make package): what building needs,
 #                                     then debhelper and lintian
-#   scripts/install-deps.sh test      everything make test runs (run's and
-#                                     package's, then the test tools)
+#   scripts/install-deps.sh test      everything make test runs (run's,
+#                                     package's and package-chroot's, then
+#                                     the test tools)
 #   scripts/install-deps.sh fuzz      run's, then clang and its libFuzzer
 #   scripts/install-deps.sh package-chroot
 #                                     building the package in a clean chroot
@@ -108,7 +109,7 @@ autopkgtest
 case ${1:-run} in
 run) packages="$build $play" ;;
 package) packages="$build $package" ;;
-test) packages="$build $play $package $test" ;;
+test) packages="$build $play $package $chroot $test" ;;
 fuzz) packages="$build $play clang libclang-rt-dev" ;;
 package-chroot) packages="$package $chroot" ;;
 *)
