@@ -207,6 +207,30 @@ private:
     bool m_shown;
 };
 
+// The top of the window's client area under its menu bar, in its coordinates.
+int belowMenuBar(const QWidget *window)
+{
+    const auto *main = qobject_cast<const QMainWindow *>(window);
+    return main && main->centralWidget() ? main->centralWidget()->y() : 0;
+}
+
+#if QT_VERSION >= QT_VERSION_CHECK(6, 7, 0)
+// Has the compositor place `popup` beside the left edge of its parent's
+// client area `area`, level with its top; flipped to its right edge where
+// the left leaves no room, else slid onto the screen over the parent's
+// picture. A client never learns where its windows stand; the compositor
+// does. Qt 6.7 and later build the popup's xdg_positioner from these window
+// properties, their one handle on it.
+void besideLeftEdge(QWindow *popup, QRect area)
+{
+    constexpr uint slideX = 1, slideY = 2, flipX = 4; // xdg_positioner.constraint_adjustment
+    popup->setProperty("_q_waylandPopupAnchorRect", area);
+    popup->setProperty("_q_waylandPopupAnchor", QVariant::fromValue(Qt::Edges(Qt::TopEdge | Qt::LeftEdge)));
+    popup->setProperty("_q_waylandPopupGravity", QVariant::fromValue(Qt::Edges(Qt::BottomEdge | Qt::LeftEdge)));
+    popup->setProperty("_q_waylandPopupConstraintAdjustment", flipX | slideX | slideY);
+}
+#endif
+
 // On Wayland the companion rides on the window while the window is up: a
 // popup of the window's, which the compositor places relative to it and
 // never gives the keyboard. A program cannot place a window of its own
@@ -225,8 +249,10 @@ public:
         window->windowHandle()->installEventFilter(this);
     }
 
-    // Puts the companion on the window, shown once the window is on screen:
-    // a popup needs its parent mapped.
+    // Puts the companion on the window, shown once the window is on screen
+    // and holds the keyboard: the compositor places a window as it maps it
+    // and then hands it the keyboard, and a popup placed before that stays
+    // where the unplaced window stood, however far it then moves.
     void ride()
     {
         if (!m_companion)
@@ -262,36 +288,43 @@ protected:
 private:
     void showOnWindow()
     {
-        if (!m_riding || !m_companion || m_companion->isVisible() || !m_window->windowHandle()->isExposed())
+        if (!m_riding || !m_companion || m_companion->isVisible() || !m_window->windowHandle()->isExposed()
+            || !m_window->isActiveWindow())
             return;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 7, 0)
+        const int top = belowMenuBar(m_window);
+        besideLeftEdge(m_companion->windowHandle(), QRect(0, top, m_window->width(), m_window->height() - top));
+#else
         m_companion->move(m_window->mapToGlobal(place(m_companion->size())));
+#endif
         m_companion->show();
         m_shown = true;
     }
 
-    // Where the companion stands, in the window's coordinates, out of the way
-    // of its controls on a screen of 1024 by 768 too. Where the compositor
-    // centres the window (KWin, and Sway the board it floats), beside its left
-    // edge level with the top of its client area, slid by the compositor onto
-    // the window's picture where the screen is too narrow, clear of the
-    // question windows and boxes centred too (a popup stays above every
-    // window there). GNOME fills the screen from its top-left corner, so the
-    // window may stand on the screen's left edge: the companion stands right
-    // below it (GNOME dismisses a popup that does not touch its parent).
-    // Sway slides no popup back onto the screen: the score stands as far
-    // left as the screen leaves beside the centred board, the rest over the
+#if QT_VERSION < QT_VERSION_CHECK(6, 7, 0)
+    // Before Qt 6.7, which hands the compositor no positioner of the game's
+    // (besideLeftEdge): where the companion stands, in the window's
+    // coordinates, out of the way of its controls on a screen of 1024 by 768
+    // too. Where the compositor centres the window (KWin, and Sway the board it
+    // floats), beside its left edge level with the top of its client area, slid
+    // by the compositor onto the window's picture where the screen is too
+    // narrow, clear of the question windows and boxes centred too (a popup
+    // stays above every window there). GNOME fills the screen from its top-left
+    // corner, so the window may stand on the screen's left edge: the companion
+    // stands right below it (GNOME dismisses a popup that does not touch its
+    // parent). Sway slides no popup back onto the screen: the score stands as
+    // far left as the screen leaves beside the centred board, the rest over the
     // picture, as KWin slides it.
     QPoint place(QSize size) const
     {
         if (followed() && followed()->score == wayland::ScorePlace::LeftOf) {
-            const auto *main = qobject_cast<const QMainWindow *>(m_window);
             const QScreen *screen = m_window->screen();
             const int beside = screen ? (screen->availableGeometry().width() - m_window->width()) / 2 : size.width();
-            return {-std::clamp(beside, 0, size.width()),
-                    main && main->centralWidget() ? main->centralWidget()->y() : 0};
+            return {-std::clamp(beside, 0, size.width()), belowMenuBar(m_window)};
         }
         return {0, m_window->height()};
     }
+#endif
 
     // The companion is a window of its own again, with no parent: it has a
     // lifetime of its own, and Qt would close it with the window it rode on.
@@ -318,6 +351,21 @@ private:
     bool m_shown = false; // shown on the window since it last rode
 };
 
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+// Qt 6.8's text input warns when the compositor takes the text input from a
+// surface the game has just destroyed, as it does whenever a window that
+// holds the keyboard closes ("Got leave event for surface 0x0"); the
+// keyboard's own leave from it passes in silence. Nothing is lost.
+QtMessageHandler qtHandler = nullptr;
+void dropLeaveFromDestroyedSurface(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtWarningMsg && qstrcmp(context.category, "qt.qpa.wayland.textinput") == 0
+        && message.contains(QLatin1String("Got leave event for surface 0x0")))
+        return;
+    qtHandler(type, context, message);
+}
+#endif
+
 } // namespace
 
 void setUp()
@@ -330,6 +378,9 @@ void setUp()
     offer.currentDesktop = qEnvironmentVariable("XDG_CURRENT_DESKTOP");
     offer.swaySocket = qEnvironmentVariableIsSet("SWAYSOCK");
     follow(wayland::chooseRules(offer));
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    qtHandler = qInstallMessageHandler(dropLeaveFromDestroyedSurface);
+#endif
 #if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
     // Qt 6.4's Wayland platform asks to activate the focus window whenever
     // the focus object changes, which Sway answers by marking the window

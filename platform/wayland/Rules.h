@@ -15,7 +15,9 @@ struct Offer
     bool swaySocket = false; // SWAYSOCK set: sway's own control socket
 };
 
-// Where the score window stands while it rides on the quiz board.
+// Where the score window stands while it rides on the quiz board, with a Qt
+// before 6.7, which lets the game give no more than a position; from 6.7 on
+// the compositor places it by the game's rule, wherever it put the board.
 enum class ScorePlace {
     Below,  // right below the board: GNOME fills the screen from its top-left corner
     LeftOf, // left of the board, slid onto its picture where the screen is narrow: the board stands centred
