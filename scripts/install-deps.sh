@@ -57,13 +57,14 @@ lintian
 
 # What Debian recommends with Qt's run-time libraries (libqt6gui6: the GTK
 # platform theme), the Vulkan driver that libvulkan1 recommends and the
-# desktop portal that every desktop runs; autopkgtest with what the installed game's tests
-# (debian/tests/control) depend on: Xvfb, openbox, xdotool and xprop for the
-# games by keys, desktop-file-utils and appstream for the files a desktop
-# reads; clang-format; libxcb and valgrind for the start-up
-# benchmark; Weston for the browser prize on Wayland; GNOME Shell, KWin
-# with its title bars and its fake-input protocol, and Sway with wtype, grim,
-# jq and python3 for the games on those desktops; Orca with the session bus and the accessibility bus for what a
+# desktop portal that every desktop runs; autopkgtest with what the installed
+# game's tests (debian/tests/control) depend on: Xvfb, openbox, xdotool and
+# xprop for the games by keys, desktop-file-utils and appstream for the files
+# a desktop reads; clang-format; libxcb and valgrind for the start-up
+# benchmark; Weston for the browser prize on Wayland; GNOME Shell, KWin with
+# its title bars and its fake-input protocol, and Sway with xkbcommon's
+# headers (for its key client), grim, jq and python3 for the games on those
+# desktops; Orca with the session bus and the accessibility bus for what a
 # blind player hears; QtSvg for the picture tool drawart, which renders the
 # line art from assets/src/*.svg (the program itself does not link it).
 test="
@@ -86,7 +87,7 @@ kwin-wayland
 kwin-style-breeze
 plasma-wayland-protocols
 sway
-wtype
+libxkbcommon-dev
 grim
 jq
 python3

@@ -72,13 +72,16 @@ remember $!
 orca=$!
 
 # The transcript's utterances, one a line, without the rest of Orca's log
-# (Orca indents the further lines of an utterance that has line breaks).
+# (Orca indents the further lines of an utterance that has line breaks;
+# Orca 48 puts a blank before the utterance's settings, and calls a push
+# button a "button.").
 heard() {
     [ -e "$transcript" ] || return 0
     grep -a -A 20 "SPEECH OUTPUT: '" "$transcript" |
         awk 'substr($0, 1, 18) ~ /^ +$/ { line = line " " substr($0, 19); next }
              { if (line != "") print line; line = $0 } END { print line }' |
-        sed -n "s/^.*SPEECH OUTPUT: '\(.*\)'\( voice=[a-z]*\)\{0,1\}{.*$/\1/p"
+        sed -n "s/^.*SPEECH OUTPUT: '\(.*\)'\( voice=[a-z]*\)\{0,1\} \{0,1\}{.*$/\1/p" |
+        sed '/push button[.]$/!s/^\(.* \)\{0,1\}button[.]$/\1push button./'
 }
 
 # Where the last awaited utterance was: `said` looks past it only.

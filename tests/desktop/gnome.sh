@@ -1,5 +1,5 @@
-# GNOME Shell as a Wayland desktop of its own, for tests/desktop/play.sh: a
-# headless gnome-shell with one 1024x768 monitor. Everything the tests read or
+# GNOME Shell (43 or 48) as a Wayland desktop of its own, for
+# tests/desktop/play.sh: a headless gnome-shell with one 1024x768 monitor. Everything the tests read or
 # send goes through Shell.Eval, which a one-line extension opens (unsafe mode):
 # keys through a virtual keyboard of the compositor's own seat, the windows
 # from its stacking order, screenshots.
@@ -8,10 +8,16 @@ desktop_start() {
     require gnome-shell gsettings gdbus
     ext="$XDG_DATA_HOME/gnome-shell/extensions/unsafe@lvtriv.example.org"
     mkdir -p "$ext"
-    echo '{"uuid": "unsafe@lvtriv.example.org", "name": "unsafe", "description": "tests", "shell-version": ["43"]}' \
-        >"$ext/metadata.json"
-    echo 'function init() { return { enable() { global.context.unsafe_mode = true; }, disable() {} }; }' \
-        >"$ext/extension.js"
+    # In the format of the shell's version: GNOME 45 and later load only
+    # extensions that are ES modules.
+    version=$(gnome-shell --version | sed -n 's/^GNOME Shell \([0-9]*\).*/\1/p')
+    echo "{\"uuid\": \"unsafe@lvtriv.example.org\", \"name\": \"unsafe\", \"description\": \"tests\",
+        \"shell-version\": [\"$version\"]}" >"$ext/metadata.json"
+    if [ "$version" -ge 45 ]; then
+        echo 'export default class { enable() { global.context.unsafe_mode = true; } disable() {} }'
+    else
+        echo 'function init() { return { enable() { global.context.unsafe_mode = true; }, disable() {} }; }'
+    fi >"$ext/extension.js"
     gsettings set org.gnome.shell enabled-extensions "['unsafe@lvtriv.example.org']"
     # gnome-shell ends at once without a system bus to ask for logind: a
     # second session bus stands in.

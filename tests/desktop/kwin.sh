@@ -1,4 +1,5 @@
-# KWin back end of the desktop tests: KWin 5.27 on a virtual 1024x768 output.
+# KWin back end of the desktop tests: KWin 5.27 or 6 on a virtual 1024x768
+# output.
 # Sourced by the driver, which provides $work, fail, a private
 # XDG_RUNTIME_DIR and a private session bus. Keys go in through KWin's fake
 # input protocol; windows and screenshots come out over D-Bus.
@@ -51,7 +52,9 @@ kwin_script() {
     kwin_id=$(kwin_call --object-path /Scripting --method org.kde.kwin.Scripting.loadScript "$work/script.js" "$kwin_marker" |
         tr -dc 0-9-)
     case $kwin_id in '' | -*) fail "KWin did not load the script" ;; esac
-    kwin_call --object-path "/$kwin_id" --method org.kde.kwin.Script.run >/dev/null
+    # KWin 6 names a loaded script /Scripting/Script<id>, KWin 5 /<id>.
+    kwin_call --object-path "/Scripting/Script$kwin_id" --method org.kde.kwin.Script.run >/dev/null 2>&1 ||
+        kwin_call --object-path "/$kwin_id" --method org.kde.kwin.Script.run >/dev/null
     kwin_tries=0
     until grep -q "^$kwin_marker end" "$work/compositor.log"; do
         kwin_tries=$((kwin_tries + 1))
@@ -62,9 +65,10 @@ kwin_script() {
     sed -n "/^js: $kwin_marker begin\$/,/^$kwin_marker end\$/p" "$work/compositor.log" | sed '1d;$d'
 }
 
-# One line per window or popup, top of the stack first.
+# One line per window or popup, top of the stack first. KWin 6 calls the
+# windows' list windowList and the active one activeWindow.
 desktop_windows() {
-    kwin_script 'var lines = workspace.clientList().filter(function (w) {
+    kwin_script 'var lines = (workspace.windowList ? workspace.windowList() : workspace.clientList()).filter(function (w) {
     return (w.normalWindow || w.dialog || w.popupWindow) && !w.minimized;
 }).sort(function (a, b) { return b.stackingOrder - a.stackingOrder; }).map(function (w) {
     var g = w.frameGeometry;
@@ -74,7 +78,7 @@ desktop_windows() {
 
 # desktop_close: closes the window holding the keyboard, as its close box does.
 desktop_close() {
-    kwin_script 'workspace.activeClient.closeWindow(); var lines = [];' >/dev/null
+    kwin_script '(workspace.activeWindow || workspace.activeClient).closeWindow(); var lines = [];' >/dev/null
 }
 
 # desktop_screenshot FILE: fails, never calls fail (which takes one), when

@@ -196,9 +196,10 @@ started_well() {
     ls /usr/lib/*/qt6/plugins/platformthemes/libqgtk3.so >/dev/null 2>&1 || fail "Qt's GTK platform theme is missing"
     heavy='/libQt6WebEngine[^/]*$|/imageformats/|/libgtk-3[^/]*$|/libatk-bridge[^/]*$'
     case $desktop in
-    kwin | sway) heavy="$heavy|/libEGL_mesa|/libbradient" ;;
+    kwin | sway) heavy="$heavy|/libEGL_mesa|/wayland-decoration-client/" ;;
     x11) heavy="$heavy|_dri\.so$|/libLLVM[^/]*$" ;;
-    gnome) grep -q libbradient "/proc/$game/maps" || fail "the game drew no title bars of its own" ;;
+    # Qt's decoration plugin: bradient, or from Qt 6.8 on GNOME, adwaita.
+    gnome) grep -q /wayland-decoration-client/ "/proc/$game/maps" || fail "the game drew no title bars of its own" ;;
     esac
     if awk '$6 ~ /^\// { print $6 }' "/proc/$game/maps" | sort -u | grep -E "$heavy" >&2; then
         fail "the game loaded at start what its first window does not use"

@@ -1,13 +1,18 @@
-# Sway back end of the desktop games: sway 1.7, the wlroots desktop, headless
-# on one 1024x768 output, with its default rules (it tiles, and answers an
-# activation by marking the window urgent) and no Xwayland. Sway refuses to
-# run as root: in a user namespace of its own it passes that check and keeps
-# its sockets in the driver's runtime folder. Keys go in through the
-# virtual-keyboard protocol (wtype), windows come from its tree (swaymsg),
+# Sway back end of the desktop games: sway 1.7 or 1.10, the wlroots desktop,
+# headless on one 1024x768 output, with its default rules (it tiles, and
+# answers an activation by marking the window urgent) and no Xwayland. Sway
+# refuses to run as root: in a user namespace of its own it passes that check
+# and keeps its sockets in the driver's runtime folder. Keys go in through one
+# virtual keyboard (sway_keys.c), windows come from its tree (swaymsg),
 # screenshots from grim. Sourced by tests/desktop/play.sh.
 
+sway_dir=${desktop_dir:-$(dirname "$0")}
+
 desktop_start() {
-    require sway swaymsg wtype grim jq unshare python3
+    require sway swaymsg grim jq unshare python3 cc pkg-config
+    # shellcheck disable=SC2046 # the compiler's options, a word each
+    cc -O2 -o "$work/sway_keys" "$sway_dir/sway_keys.c" $(pkg-config --cflags --libs wayland-client xkbcommon) ||
+        fail "cannot build the key client"
     printf '%s\n' 'xwayland disable' 'output HEADLESS-1 resolution 1024x768 position 0 0' >"$work/sway.conf"
     WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman WAYLAND_DISPLAY='' \
         unshare -U sway --config "$work/sway.conf" >"$work/compositor.log" 2>&1 &
@@ -15,11 +20,12 @@ desktop_start() {
     within 30 "sway did not start" "$sway_pid" sway_ready
     WAYLAND_DISPLAY=$(basename "$(ls "$XDG_RUNTIME_DIR"/wayland-* | grep -v '\.lock$' | head -n 1)")
     export WAYLAND_DISPLAY
-    # A keyboard held for the whole session: each wtype's keyboard comes and
-    # goes, and a seat that loses its last keyboard makes every program drop
-    # its own and take a new one, missing the keys sent meanwhile.
-    wtype -k Shift_L -s 86400000 &
-    sway_held_keyboard=$!
+    # One keyboard for the whole session, fed a line of key codes at a time
+    # through a pipe, answering each through another.
+    mkfifo "$work/keys" "$work/keys-done"
+    exec 7<>"$work/keys" 8<>"$work/keys-done"
+    "$work/sway_keys" <&7 >&8 2>"$work/sway_keys.log" &
+    sway_keyboard=$!
 }
 
 # sway_ready: sway answers on its socket, in SWAYSOCK.
@@ -28,15 +34,9 @@ sway_ready() {
         export SWAYSOCK
 }
 
-# Linux key codes to the key names of the US layout, all typed by one wtype.
 desktop_keys() {
-    names=$(echo "$*" | tr ' ' '\n' | awk 'BEGIN { split("1 2 3 4 5 6 7 8 9 0 minus equal BackSpace Tab q w e r t y u i o p " \
-        "bracketleft bracketright Return Control_L a s d f g h j k l semicolon apostrophe grave Shift_L backslash " \
-        "z x c v b n m comma period slash Shift_R KP_Multiply Alt_L space Caps_Lock F1", name, " ") }
-        NF { if (!(($1 - 1) in name)) { print "no key name for code " $1 > "/dev/stderr"; exit 1 }; printf " -k %s", name[$1 - 1] }') ||
-        fail "cannot name keys $*"
-    # shellcheck disable=SC2086 # one option a word
-    wtype $names || fail "cannot send keys $*"
+    echo "$*" >&7
+    timeout 30 head -n 1 <&8 >/dev/null || fail "cannot send keys $* ($(cat "$work/sway_keys.log"))"
 }
 
 # One line per window, top first: caption, frame x, y, width, height, 1
@@ -62,9 +62,9 @@ desktop_windows() {
 }
 
 # sway_popup: the score window's line, where a screenshot shows it: the
-# region of one colour around the longest black rule on the screen that is
+# region of one colour around the longest black rule drawn on it that is
 # shorter than a window, the score's line between its score and the number
-# of questions.
+# of questions (not the black around the windows, which no card holds).
 sway_popup() {
     grim -t ppm "$work/popup.ppm" 2>/dev/null || return 0
     python3 - "$work/popup.ppm" <<'PY'
@@ -79,7 +79,8 @@ for y in range(1, height - 1):
         start = x
         while x < width and row[3 * x:3 * x + 3] == bytes(3):
             x += 1
-        if 100 <= x - start < width // 2 and (not best or x - start > best[2] - best[0]):
+        card = start > 0 and x < width and at(start - 1, y) == at(x, y) == at(start, y - 2) != bytes(3)
+        if card and 100 <= x - start < width // 2 and (not best or x - start > best[2] - best[0]):
             best = (start, y, x)
         x += x == start
 if best:
@@ -99,7 +100,7 @@ desktop_screenshot() {
 }
 
 desktop_stop() {
-    [ -z "${sway_held_keyboard:-}" ] || kill "$sway_held_keyboard" 2>/dev/null || true
+    [ -z "${sway_keyboard:-}" ] || kill "$sway_keyboard" 2>/dev/null || true
     [ -z "${sway_pid:-}" ] || { kill "$sway_pid" 2>/dev/null && wait "$sway_pid" 2>/dev/null; } || true
     sway_pid=""
 }
@@ -112,6 +113,6 @@ desktop_close() {
 # desktop_launch PROGRAM LOG N: starts PROGRAM as sway's exec does, with sway's
 # socket in its environment and no desktop name; sets game.
 desktop_launch() {
-    XDG_CURRENT_DESKTOP='' "$1" >"$2" 2>&1 &
+    XDG_CURRENT_DESKTOP='' "$1" >"$2" 2>&1 7>&- 8>&- &
     game=$!
 }
