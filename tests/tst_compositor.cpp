@@ -18,8 +18,8 @@ class TestCompositor : public QObject
 private slots:
     void cleanup() { verifyNoWindowLeft(); }
 
-    // Each compositor's rules, from what it offers: GNOME Shell 43, KWin
-    // 5.27, Sway 1.7, a wlroots desktop that stacks, Weston.
+    // Each compositor's rules, from what it offers: GNOME Shell 43 and 48,
+    // KWin 5.27, Sway 1.7, a wlroots desktop that stacks, Weston.
     void compositorRulesFollowItsGlobals_data()
     {
         QTest::addColumn<QString>("globals");
@@ -35,6 +35,10 @@ private slots:
             "org_kde_kwin_idle zwlr_layer_shell_v1";
         QTest::addRow("GNOME") << gnome << "GNOME" << false << "own title bars, modal, below";
         QTest::addRow("GNOME in a session named KDE") << gnome << "KDE" << false << "own title bars, modal, below";
+        QTest::addRow("GNOME 48") << gnome + " xdg_wm_dialog_v1"
+                                  << "GNOME" << false
+                                  << (QT_VERSION >= QT_VERSION_CHECK(6, 8, 0) ? "own title bars, below"
+                                                                              : "own title bars, modal, below");
         QTest::addRow("Plasma") << kwin << "KDE" << false << "left of";
         QTest::addRow("KWin without a desktop name") << kwin << "" << false << "left of";
         QTest::addRow("KDE's older decoration alone") << "xdg_wm_base org_kde_kwin_server_decoration_manager"

@@ -1,5 +1,7 @@
 #include "platform/wayland/Rules.h"
 
+#include <QtGlobal>
+
 #include <algorithm>
 #include <iterator>
 
@@ -29,8 +31,11 @@ Rules chooseRules(const Offer &offer)
         because << "zxdg_decoration_manager_v1: the compositor's title bars";
     }
     if (offer.globals.contains("gtk_shell1")) {
-        rules.markModal = true;
-        because << "gtk_shell1: boxes marked modal, the score below the board";
+        // Qt 6.8 marks a modal box itself through xdg_wm_dialog_v1, which
+        // GNOME offers from 46 on; only an older GNOME needs gtk_shell1's.
+        rules.markModal = !(QT_VERSION >= QT_VERSION_CHECK(6, 8, 0) && offer.globals.contains("xdg_wm_dialog_v1"));
+        because << (rules.markModal ? "gtk_shell1: boxes marked modal, the score below the board"
+                                    : "xdg_wm_dialog_v1: Qt marks boxes modal; gtk_shell1: the score below the board");
         rules.score = ScorePlace::Below;
     } else if (std::any_of(std::begin(kKdeGlobals), std::end(kKdeGlobals),
                            [&](const char *global) { return offer.globals.contains(global); })) {

@@ -28,7 +28,8 @@ struct Rules
 {
     // Qt draws title bars of its own; none where the compositor draws them.
     bool ownTitleBars = true;
-    // Message boxes are marked modal through gtk_shell1 to stand over their owner.
+    // Message boxes are marked modal through gtk_shell1 to stand over their
+    // owner, where Qt does not mark them itself.
     bool markModal = false;
     ScorePlace score = ScorePlace::Below;
     // Sway's rules. It tiles every window that may be resized, but floats
