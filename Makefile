@@ -25,7 +25,7 @@ FUZZ_TARGETS = registry_fuzz sysinfo_fuzz
 
 PACKAGE_BUILD ?= build-package
 
-.PHONY: build deps configure run test test-asan format-check fuzz bench package test-trixie test-unstable test-upgrade clean
+.PHONY: build deps configure run test test-asan format-check fuzz bench package test-trixie test-unstable test-13 test-upgrade clean
 
 build: configure
 	cmake --build --preset $(PRESET) -j$(JOBS)
@@ -106,6 +106,14 @@ test-trixie test-unstable:
 	./scripts/install-deps.sh package-chroot
 	./scripts/build-in-chroot $(RELEASE) $(CHROOT_BUILD)/$(RELEASE) $(MMDEBSTRAP_OPTIONS)
 	./scripts/judge-in-chroot $(RELEASE) $(CHROOT_BUILD)/$(RELEASE) $(MMDEBSTRAP_OPTIONS)
+
+# The games by keys on Debian 13's X11, GNOME 48, KWin 6.3 and Sway 1.10
+# and Orca 48's game, as make test plays them here, against the package
+# that make test-trixie built, installed in a chroot of Debian 13 with what
+# make test installs (as root). GAMES_13 names some of them alone.
+GAMES_13 ?= desktop_x11 desktop_gnome desktop_kwin desktop_sway screenreader
+test-13: test-trixie
+	./scripts/desktops-in-chroot --games "$(GAMES_13)" trixie $(CHROOT_BUILD)/trixie
 
 # A player's upgrade from Debian 12 to 13 with the game installed: Debian
 # 12's package as make test built it on Debian 12, Debian 13's as
