@@ -2,6 +2,7 @@
 #include "TestSupport.h"
 
 #include "platform/wayland/Compositor.h"
+#include "prizes/GrandPrize.h"
 #include "quiz/QuizBoard.h"
 #include "quiz/ScoreWindow.h"
 #include "shell/MainWindow.h"
@@ -132,6 +133,35 @@ private slots:
         QCOMPARE(game.endCount, 0);
         pressCloseBox(score);
         QTRY_COMPARE(game.endCount, 1);
+    }
+
+    // Sway dismisses the score as its award box takes the keyboard, and
+    // gives the board the keyboard back as the box goes, with the prize yet
+    // to map: a popup shown then is dismissed again while the game draws
+    // it, which Sway 1.7 answers by cutting the game off. It comes back once
+    // no window is about to take the keyboard.
+    void scoreWaitsForThePrizeToMap()
+    {
+        compositor::follow(wayland::Rules{.score = wayland::ScorePlace::LeftOf, .tiles = true, .because = {}});
+        const auto offWayland = qScopeGuard([] { compositor::follow(std::nullopt); });
+        TestProgram game;
+        game.play();
+        game.answerAll(14);
+        QuizBoard *board = game->quiz.peek();
+        ScoreWindow *score = game->scorecard.peek();
+        board->activateWindow();
+        QTRY_VERIFY(score->isVisible() && board->isActiveWindow());
+        game.boxes.whileShown = [score](const ShownBox &) { score->hide(); };
+        click(board, "donebutton");
+        QWidget *prize = game->cometsgame.peek();
+        QVERIFY(prize && prize->isVisible() && !prize->windowHandle()->isExposed());
+        QEvent activate(QEvent::WindowActivate);
+        QApplication::sendEvent(board, &activate);
+        QVERIFY(!score->isVisible());
+
+        QTRY_VERIFY(prize->windowHandle()->isExposed());
+        board->activateWindow();
+        QTRY_VERIFY(score->isVisible());
     }
 };
 

@@ -291,6 +291,11 @@ private:
         if (!m_riding || !m_companion || m_companion->isVisible() || !m_window->windowHandle()->isExposed()
             || !m_window->isActiveWindow())
             return;
+        // Sway would dismiss the popup again as that window maps (a prize
+        // after its award box), maybe while the game draws it: Sway 1.7 then
+        // takes the drawing for a protocol error and cuts the game off.
+        if (followed()->tiles && windowAboutToMap())
+            return;
 #if QT_VERSION >= QT_VERSION_CHECK(6, 7, 0)
         const int top = belowMenuBar(m_window);
         besideLeftEdge(m_companion->windowHandle(), QRect(0, top, m_window->width(), m_window->height() - top));
