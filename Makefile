@@ -25,7 +25,7 @@ FUZZ_TARGETS = registry_fuzz sysinfo_fuzz
 
 PACKAGE_BUILD ?= build-package
 
-.PHONY: build deps configure run test test-asan format-check fuzz bench package test-trixie test-unstable test-13 test-upgrade clean
+.PHONY: build deps configure run test test-asan format-check fuzz bench bench-13 package test-trixie test-unstable test-13 test-upgrade clean
 
 build: configure
 	cmake --build --preset $(PRESET) -j$(JOBS)
@@ -82,6 +82,13 @@ bench: build
 	$(BUILD)/bench/sysinfo_bench
 	$(BUILD)/bench/startup_bench
 	sh bench/wayland_startup.sh $(BUILD) bench/results.md
+
+# The same start-up tables on Debian 13's X server, KWin 6.3, GNOME 48 and
+# Sway 1.10, built and measured in a chroot of Debian 13, appended to
+# bench/results.md after make bench (as root).
+bench-13:
+	./scripts/install-deps.sh package-chroot
+	./scripts/bench-in-chroot trixie bench/results.md
 
 # The Debian package for this system's release (the backport on Debian 12
 # and 13), built by dpkg-buildpackage from debian/ in a fresh clone under
