@@ -30,14 +30,16 @@ median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] 
 
 # first_frame PROGRAM: ms from the exec to the first buffer attached. The log
 # stamps each request with the wall clock's microseconds, modulo 2^32, in ms.
+# libwayland 1.23 (Debian 13) writes wl_surface#12 where 1.21 wrote wl_surface@12.
+attach='-> wl_surface[@#][0-9]*\.attach(wl_buffer'
 first_frame() {
     start=$(date +%s%6N)
     WAYLAND_DEBUG=client $1 >/dev/null 2>"$work/debug.log" &
     pid=$!
-    within 60 "$1 attached no buffer" "$pid" grep -q -- '-> wl_surface@[0-9]*\.attach(wl_buffer' "$work/debug.log"
+    within 60 "$1 attached no buffer" "$pid" grep -q -- "$attach" "$work/debug.log"
     kill "$pid"
     wait "$pid" 2>/dev/null || true
-    at=$(grep -m 1 -- '-> wl_surface@[0-9]*\.attach(wl_buffer' "$work/debug.log" | sed 's/^\[ *\([0-9]*\)\.\([0-9]*\)\].*/\1\2/')
+    at=$(grep -m 1 -- "$attach" "$work/debug.log" | sed 's/^\[ *\([0-9]*\)\.\([0-9]*\)\].*/\1\2/')
     elapsed=$(((at - start % 4294967296 + 4294967296) % 4294967296))
     echo "$((elapsed / 1000)).$((elapsed % 1000 / 100))"
 }
