@@ -79,10 +79,18 @@ measure() {
     done
     desktop_stop
     end_session
+    leave_work
+}
+# leave_work: the desktop's folder removed. Debian 13's session starts the
+# document portal, whose file system is mounted in the runtime folder.
+leave_work() {
+    if grep -q " $work/runtime/doc " /proc/mounts; then
+        fusermount3 -u -z "$work/runtime/doc" 2>/dev/null || umount -l "$work/runtime/doc"
+    fi
     rm -rf "$work" && work=""
 }
 # A desktop that fails ends with its session and fails the table, unwritten.
-trap '[ -z "${work:-}" ] || { desktop_stop; end_session; rm -rf "$work"; }' EXIT
+trap '[ -z "${work:-}" ] || { desktop_stop; end_session; leave_work; }' EXIT
 
 {
     echo
