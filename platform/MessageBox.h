@@ -21,6 +21,10 @@ public:
     // with that window.
     static void show(const QString &prompt, const QString &title = QString(), QWidget *owner = nullptr);
 
+    // Gives each box its prompt as its accessible text, which every screen
+    // reader reads whole, however short.
+    static void installAccessibleText();
+
     // Routes every box to `handler` (tests record and answer them); an empty
     // handler brings the real box back.
     static void setHandler(Handler handler);

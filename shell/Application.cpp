@@ -1,6 +1,7 @@
 #include "shell/Application.h"
 
 #include "platform/Controls.h"
+#include "platform/MessageBox.h"
 #include "platform/Pixels.h"
 #include "platform/TextBoxAccessible.h"
 #include "platform/Window.h"
@@ -153,6 +154,7 @@ void setUpApplication(QApplication &app)
     QApplication::setPalette(lightPalette());
     window::installAccessibleRoles();
     textbox::installAccessibleText();
+    MessageBox::installAccessibleText();
     // The program decides itself when it has no window left (LastWindowWatch).
     app.setQuitOnLastWindowClosed(false);
     compositor::setUp();

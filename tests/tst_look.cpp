@@ -85,6 +85,11 @@ private slots:
                 const auto close = qScopeGuard([box] { QTest::keyClick(box, Qt::Key_Enter); });
                 QCOMPARE(box->windowTitle(), QString("lvtriv")); // no title given
                 QCOMPARE(box->text(), QString("Two blanks.  <b>not bold</b>"));
+                // Orca 48 skips a label of fewer than three words: the box's
+                // own text is read.
+                QAccessibleTextInterface *text = QAccessible::queryAccessibleInterface(box)->textInterface();
+                QVERIFY(text);
+                QCOMPARE(text->text(0, text->characterCount()), box->text());
                 QVERIFY(box->textFormat() == Qt::PlainText && box->icon() == QMessageBox::NoIcon);
                 QVERIFY(box->standardButtons() == QMessageBox::Ok && box->windowModality() == Qt::ApplicationModal);
                 QCOMPARE(lightTextIn(box).join(", "), QString());
