@@ -66,7 +66,8 @@ lintian
 # headers (for its key client), grim, jq and python3 for the games on those
 # desktops; Orca with the session bus and the accessibility bus for what a
 # blind player hears; QtSvg for the picture tool drawart, which renders the
-# line art from assets/src/*.svg (the program itself does not link it).
+# line art from assets/src/*.svg (the program itself does not link it);
+# Ninja, the generator Qt Creator uses, to try the build with.
 test="
 qt6-gtk-platformtheme
 mesa-vulkan-drivers
@@ -92,6 +93,7 @@ grim
 jq
 python3
 qt6-svg-dev
+ninja-build
 orca
 dbus-daemon
 at-spi2-core
