@@ -12,7 +12,7 @@
 
 namespace {
 
-// Lets the owning Window forget its widget the moment the close box is used,
+// Lets the owning WindowKeeper forget its window the moment the close box is used,
 // so that a use right after the close makes a fresh window even before the old
 // one is deleted.
 class CloseBoxWatch : public QObject

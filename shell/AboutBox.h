@@ -11,7 +11,7 @@ class Registry;
 // The About box: the program's name and version, the credits, the maker's
 // page, and a button that starts the system's System Information program,
 // found through two registry values. OK, Enter, Escape and the close box all
-// close it, and the Window that holds it then destroys it.
+// close it, and the WindowKeeper that holds it then destroys it.
 class AboutBox : public QDialog
 {
 public:

@@ -2,7 +2,7 @@
 
 #include "platform/LastWindowWatch.h"
 #include "platform/Session.h"
-#include "platform/Window.h"
+#include "platform/WindowKeeper.h"
 #include "prizes/BrowserPrize.h"
 #include "quiz/AttemptedFlags.h"
 #include "quiz/QuestionWindow.h"
