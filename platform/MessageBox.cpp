@@ -56,6 +56,7 @@ QAccessibleInterface *accessibleMessageBox(const QString &className, QObject *ob
     auto *box = className == u"QMessageBox" ? qobject_cast<QMessageBox *>(object) : nullptr;
     return box ? new MessageBoxAccessible(box) : nullptr;
 }
+
 MessageBox::Handler &handler()
 {
     static MessageBox::Handler instance;

@@ -53,8 +53,8 @@ BrowserWindow::BrowserWindow(HtmlView *view) : m_view(view), m_brwWebBrowser(vie
     cboAddress->setGeometry(twips::rect(45, 300, 3795, 315));
     cboAddress->setEditText(kMangaSummariesAddress);
     lblAddress->setBuddy(cboAddress);
-    // Orca 48 with Qt 6.8 heard the label as "&Address:".
-    lblAddress->setAccessibleName("Address:");
+    // Orca 48 with Qt 6.8 heard the label with its access key's ampersand.
+    lblAddress->setAccessibleName(lblAddress->text().remove(u'&'));
     // Only a pick from the list (or the arrow keys) counts as a click. The
     // combo box would also "pick" an entry matching the typed text on Enter,
     // which opens it here already, and when the box loses the focus.

@@ -74,7 +74,7 @@ PY
 # would be read with a label of the last game's.
 games=0
 start_orca() {
-    [ "$games" -eq 0 ] || { end "$orca" && started=$(echo "$started" | sed "s/\b$orca\b//"); }
+    [ "$games" -eq 0 ] || { end "$orca" && forget "$orca"; }
     games=$((games + 1)) seen=0
     transcript="$work/orca-$games.log"
     orca --debug-file="$transcript" >"$work/orca.out" 2>&1 &
@@ -118,9 +118,12 @@ heard_since() {
     [ -n "$line" ]
 }
 
+# last_heard: the utterance awaited last.
+last_heard() { heard | sed -n "${seen}p"; }
+
 # also TEXT: the utterance awaited last holds TEXT too.
 also() {
-    heard | sed -n "${seen}p" | grep -qF -- "$1" || fail "Orca did not say \"$1\" there: $(heard | sed -n "${seen}p")"
+    last_heard | grep -qF -- "$1" || fail "Orca did not say \"$1\" there: $(last_heard)"
 }
 
 # Keys come as a player's do, once Orca has caught up with the game: Orca 48
@@ -159,7 +162,7 @@ end_game() { heard_well && key space && gone; } # all heard well; the prize's QU
 # gone [KILLED]: the program ends within 30 s, with status 0 (or KILLED).
 gone() {
     ended "$game" "the program" "${1:-}"
-    started=$(echo "$started" | sed "s/\b$game\b//")
+    forget "$game"
 }
 
 # between FROM TO: the utterances after the FROM-th up to the TO-th.
@@ -280,7 +283,7 @@ play 12
 said "Lumen Vesper Manga Summaries" 180 "Working..."
 said "document web" 90
 said "heading"
-heard | sed -n "${seen}p" | grep -qF "A fan's guide to the comics" || said "A fan's guide to the comics"
+last_heard | grep -qF "A fan's guide to the comics" || said "A fan's guide to the comics"
 for volume in "Volume 1: The Star That Answered|a schoolgirl finds an owl" "Volume 2: Blue Tide|the second guardian" \
     "Volume 3: Ember Shrine|a fire at the old shrine"; do
     press Tab "${volume%%|*} link"
@@ -289,7 +292,7 @@ done
 key Tab
 before=$seen
 said "editable combo box"
-heard | sed -n "${seen}p" | grep -q "^Address: " || fail "the address box was not heard by its label: $(heard | sed -n "${seen}p")"
+last_heard | grep -q "^Address: " || fail "the address box was not heard by its label: $(last_heard)"
 ! between "$before" "$((seen - 1))" | grep -F "qrc:/manga/" || fail "the address box's address was heard before its name"
 heard_well
 kill "$game"

@@ -25,6 +25,11 @@ remember() {
     started="$1 $started"
 }
 
+# forget PID: PID, ended already, is no longer end_session's to end.
+forget() {
+    started=$(echo "$started" | sed "s/\b$1\b//")
+}
+
 # descendants PID: the processes below PID, however deep (a subshell keeps each child).
 descendants() {
     for child in $(pgrep -P "$1" || true); do
