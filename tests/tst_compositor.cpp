@@ -34,6 +34,7 @@ private slots:
         const QString wlroots =
             "wl_compositor xdg_wm_base zxdg_decoration_manager_v1 org_kde_kwin_server_decoration_manager "
             "org_kde_kwin_idle zwlr_layer_shell_v1";
+        const QString sway = "left of, tiles resizable, floats with parent, urgent on activation, dismisses popups";
         QTest::addRow("GNOME") << gnome << "GNOME" << false << "own title bars, modal, below";
         QTest::addRow("GNOME in a session named KDE") << gnome << "KDE" << false << "own title bars, modal, below";
         QTest::addRow("GNOME 48") << gnome + " xdg_wm_dialog_v1"
@@ -44,8 +45,8 @@ private slots:
         QTest::addRow("KWin without a desktop name") << kwin << "" << false << "left of";
         QTest::addRow("KDE's older decoration alone") << "xdg_wm_base org_kde_kwin_server_decoration_manager"
                                                       << "" << false << "own title bars, below";
-        QTest::addRow("Sway") << wlroots << "" << true << "left of, tiles";
-        QTest::addRow("Sway by its name") << wlroots << "sway" << false << "left of, tiles";
+        QTest::addRow("Sway") << wlroots << "" << true << sway;
+        QTest::addRow("Sway by its name") << wlroots << "sway" << false << sway;
         QTest::addRow("a wlroots desktop that stacks") << wlroots << "wlroots" << false << "below";
         QTest::addRow("Weston") << "wl_compositor xdg_wm_base"
                                 << "" << false << "own title bars, below";
@@ -62,8 +63,13 @@ private slots:
         QFETCH(QString, desktop);
         QFETCH(bool, swaySocket);
         const wayland::Rules rules = wayland::chooseRules({globals.split(' '), desktop, swaySocket});
-        QStringList shown{rules.ownTitleBars ? "own title bars" : "", rules.markModal ? "modal" : "",
-                          rules.score == wayland::ScorePlace::Below ? "below" : "left of", rules.tiles ? "tiles" : ""};
+        QStringList shown{rules.ownTitleBars ? "own title bars" : "",
+                          rules.modalThroughGtkShell ? "modal" : "",
+                          rules.score == wayland::ScorePlace::Below ? "below" : "left of",
+                          rules.tilesResizableWindows ? "tiles resizable" : "",
+                          rules.floatsWindowsWithParent ? "floats with parent" : "",
+                          rules.marksUrgentOnActivation ? "urgent on activation" : "",
+                          rules.dismissesPopupsOnKeyboardLoss ? "dismisses popups" : ""};
         shown.removeAll("");
         QTEST(shown.join(", "), "rules");
         QVERIFY(!rules.because.isEmpty());
@@ -110,7 +116,7 @@ private slots:
     // by its own close box.
     void scoreOutlivesTheMainWindowItRidesOn()
     {
-        compositor::follow(wayland::Rules{.score = wayland::ScorePlace::LeftOf, .tiles = true, .because = {}});
+        compositor::follow(wayland::chooseRules({{"zwlr_layer_shell_v1"}, "sway", false}));
         const auto offWayland = qScopeGuard([] { compositor::follow(std::nullopt); });
         TestProgram game;
         game->main.show();
@@ -142,7 +148,7 @@ private slots:
     // no window is about to take the keyboard.
     void scoreWaitsForThePrizeToMap()
     {
-        compositor::follow(wayland::Rules{.score = wayland::ScorePlace::LeftOf, .tiles = true, .because = {}});
+        compositor::follow(wayland::chooseRules({{"zwlr_layer_shell_v1"}, "sway", false}));
         const auto offWayland = qScopeGuard([] { compositor::follow(std::nullopt); });
         TestProgram game;
         game.play();

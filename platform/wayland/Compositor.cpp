@@ -151,14 +151,15 @@ bool windowAboutToMap()
     });
 }
 
-// Where the compositor tiles, the companion rides, once the board is down,
-// on the window the board was opened from, in its top-right corner, over its
-// title picture: mapped as a window of its own it would take the keyboard for
-// good, and Sway slides no popup back onto the screen. Sway dismisses the
-// popup as that window loses the keyboard (to Help or About): it comes back
-// with the keyboard. Once that window goes, the companion is a window of its
-// own again: a popup goes with its parent's surface, and nothing would be
-// left to close. One such ride at a time, until the companion rides again.
+// Where the compositor marks a window urgent on activation, the companion
+// rides, once the board is down, on the window the board was opened from, in
+// its top-right corner, over its title picture: mapped as a window of its own
+// it would take the keyboard for good, and Sway slides no popup back onto the
+// screen. Sway dismisses the popup as that window loses the keyboard (to Help
+// or About): it comes back with the keyboard. Once that window goes, the
+// companion is a window of its own again: a popup goes with its parent's
+// surface, and nothing would be left to close. One such ride at a time, until
+// the companion rides again.
 class OwnerRide : public QObject
 {
 public:
@@ -291,10 +292,10 @@ private:
         if (!m_riding || !m_companion || m_companion->isVisible() || !m_window->windowHandle()->isExposed()
             || !m_window->isActiveWindow())
             return;
-        // Sway would dismiss the popup again as that window maps (a prize
-        // after its award box), maybe while the game draws it: Sway 1.7 then
-        // takes the drawing for a protocol error and cuts the game off.
-        if (followed()->tiles && windowAboutToMap())
+        // The compositor would dismiss the popup again as that window maps (a
+        // prize after its award box), maybe while the game draws it: Sway 1.7
+        // then takes the drawing for a protocol error and cuts the game off.
+        if (followed()->dismissesPopupsOnKeyboardLoss && windowAboutToMap())
             return;
 #if QT_VERSION >= QT_VERSION_CHECK(6, 7, 0)
         const int top = belowMenuBar(m_window);
@@ -339,7 +340,7 @@ private:
             return;
         // A compositor may have dismissed the popup as the window went.
         const bool shown = std::exchange(m_shown, false) || m_companion->isVisible();
-        if (followed() && followed()->tiles && m_owner && m_owner->isVisible()) {
+        if (followed() && followed()->marksUrgentOnActivation && m_owner && m_owner->isVisible()) {
             OwnerRide::start(m_companion, m_owner, shown);
             return;
         }
@@ -391,7 +392,7 @@ void setUp()
     // the focus object changes, which Sway answers by marking the window
     // urgent (Qt 6.5 asks no more). Its connection, made with the application
     // object, is the only one of that signal to the application so far.
-    if (followed()->tiles)
+    if (followed()->marksUrgentOnActivation)
         QObject::disconnect(qApp, &QGuiApplication::focusObjectChanged, qApp, nullptr);
 #endif
     qCInfo(lcWayland).noquote() << "rules:" << followed()->because;
@@ -412,7 +413,7 @@ void follow(std::optional<wayland::Rules> rules)
 
 void beforeFirstShow(QWidget *window)
 {
-    if (!followed() || !followed()->tiles || window->testAttribute(Qt::WA_WState_Created)
+    if (!followed() || !followed()->tilesResizableWindows || window->testAttribute(Qt::WA_WState_Created)
         || window->minimumSize() == window->maximumSize())
         return;
     // Sway floats a window whose smallest size is its largest as it maps (and
@@ -436,13 +437,13 @@ void activate(QWidget *window)
     // GNOME and KWin give a window the keyboard as they map it, even while
     // another program holds it, and activate no window before; Sway marks a
     // window urgent when a program asks to activate it.
-    if (!followed() || (!followed()->tiles && window->windowHandle()->isExposed()))
+    if (!followed() || (!followed()->marksUrgentOnActivation && window->windowHandle()->isExposed()))
         window->activateWindow();
 }
 
 void placeOverOwner(QWidget *box)
 {
-    if (!followed() || !followed()->markModal)
+    if (!followed() || !followed()->modalThroughGtkShell)
         return;
     // GNOME places a window as it first draws it, and Qt has made the
     // window's role (all that gtk_shell1 needs) once it is asked to draw: the
@@ -463,8 +464,7 @@ void showWithCompanion(QWidget *window, QWidget *owner, QWidget *companion, std:
         return;
     }
     window->winId();
-    // A tiling compositor floats a window with a parent, at its own size.
-    if (followed()->tiles && owner && owner->isVisible())
+    if (followed()->floatsWindowsWithParent && owner && owner->isVisible())
         window->windowHandle()->setTransientParent(owner->windowHandle());
     window::showModeless(window);
     auto *ride = dynamic_cast<Ride *>(window->findChild<QObject *>(Ride::kName, Qt::FindDirectChildrenOnly));

@@ -33,9 +33,11 @@ Rules chooseRules(const Offer &offer)
     if (offer.globals.contains("gtk_shell1")) {
         // Qt 6.8 marks a modal box itself through xdg_wm_dialog_v1, which
         // GNOME offers from 46 on; only an older GNOME needs gtk_shell1's.
-        rules.markModal = !(QT_VERSION >= QT_VERSION_CHECK(6, 8, 0) && offer.globals.contains("xdg_wm_dialog_v1"));
-        because << (rules.markModal ? "gtk_shell1: boxes marked modal, the score below the board"
-                                    : "xdg_wm_dialog_v1: Qt marks boxes modal; gtk_shell1: the score below the board");
+        rules.modalThroughGtkShell =
+            !(QT_VERSION >= QT_VERSION_CHECK(6, 8, 0) && offer.globals.contains("xdg_wm_dialog_v1"));
+        because << (rules.modalThroughGtkShell
+                        ? "gtk_shell1: boxes marked modal, the score below the board"
+                        : "xdg_wm_dialog_v1: Qt marks boxes modal; gtk_shell1: the score below the board");
         rules.score = ScorePlace::Below;
     } else if (std::any_of(std::begin(kKdeGlobals), std::end(kKdeGlobals),
                            [&](const char *global) { return offer.globals.contains(global); })) {
@@ -48,9 +50,13 @@ Rules chooseRules(const Offer &offer)
         const QStringList desktops = offer.currentDesktop.split(':', Qt::SkipEmptyParts);
         const bool sway = offer.swaySocket || desktops.contains("sway", Qt::CaseInsensitive);
         if (sway && offer.globals.contains(kWlrootsGlobal)) {
-            rules.tiles = true;
+            rules.tilesResizableWindows = true;
+            rules.floatsWindowsWithParent = true;
+            rules.marksUrgentOnActivation = true;
+            rules.dismissesPopupsOnKeyboardLoss = true;
             rules.score = ScorePlace::LeftOf;
-            because << "sway: tiles, the board floated over its owner, the score beside it, no activations";
+            because << "sway: tiles resizable windows, floats those with a parent, marks urgent on activation, "
+                       "dismisses popups on keyboard loss; the score beside the board";
         } else if (desktops.contains("KDE")) {
             rules.score = ScorePlace::LeftOf;
             because << "XDG_CURRENT_DESKTOP KDE: new windows centred, the score left of the board";

@@ -23,24 +23,27 @@ enum class ScorePlace {
     LeftOf, // left of the board, slid onto its picture where the screen is narrow: the board stands centred
 };
 
-// The compositor's rules that the game follows.
+// The compositor's rules that the game follows, each named for what the
+// compositor does.
 struct Rules
 {
     // Qt draws title bars of its own; none where the compositor draws them.
     bool ownTitleBars = true;
-    // Message boxes are marked modal through gtk_shell1 to stand over their
-    // owner, where Qt does not mark them itself.
-    bool markModal = false;
+    // Centres a box over its owner only once told through gtk_shell1 that it
+    // is modal, which Qt does not tell.
+    bool modalThroughGtkShell = false;
     ScorePlace score = ScorePlace::Below;
-    // Sway's rules. It tiles every window that may be resized, but floats
-    // one that has a parent, centred: the board, resizable by design, gets
-    // the window it was opened from as its parent, and floats over it at its
-    // own size. It gives the keyboard to every window as it maps, and marks
-    // a window urgent when a program asks to activate it: the game asks for
-    // no activation, and while the board is down the score rides on the
-    // window the board was opened from instead of mapping (which would take
-    // the keyboard).
-    bool tiles = false;
+    // Tiles every window that may be resized as it maps, and never floats it
+    // after.
+    bool tilesResizableWindows = false;
+    // Floats a window that has a parent, centred, at its own size.
+    bool floatsWindowsWithParent = false;
+    // Marks a window urgent when a program asks to activate it: a program
+    // never takes the keyboard back, so a window that would be handed it
+    // must not map without it.
+    bool marksUrgentOnActivation = false;
+    // Dismisses a window's popups as it loses the keyboard.
+    bool dismissesPopupsOnKeyboardLoss = false;
     // Which globals and hints chose the rules, for the log.
     QString because;
 };
