@@ -10,6 +10,8 @@
 #include <QScreen>
 #include <QWindow>
 
+#include <utility>
+
 namespace {
 
 // Lets the owning WindowKeeper forget its window the moment the close box is used,
@@ -117,6 +119,18 @@ void showModeless(QWidget *window)
     if (window->windowFlags() & Qt::WindowDoesNotAcceptFocus)
         return;
     compositor::activate(window);
+}
+
+void showWithCompanion(QWidget *window, QWidget *owner, QWidget *companion, std::function<QWidget *()> keyboardTo)
+{
+    if (!compositor::carriesCompanions()) {
+        showModeless(companion);
+        showModeless(window);
+        return;
+    }
+    compositor::openedFrom(window, owner);
+    showModeless(window);
+    compositor::carryCompanion(window, owner, companion, std::move(keyboardTo));
 }
 
 void centre(QWidget *window)

@@ -1,6 +1,6 @@
 #include "shell/Program.h"
 
-#include "platform/wayland/Compositor.h"
+#include "platform/Window.h"
 #include "prizes/AnimationPrize.h"
 #include "prizes/GrandPrize.h"
 #include "quiz/QuestionBank.h"
@@ -45,7 +45,7 @@ void Program::startGame()
     score.set(0);
     // The score stays in view beside the board; once the board is gone, the
     // keyboard the score is given goes to the main window, where play goes on.
-    compositor::showWithCompanion(quiz.get(), main.peek(), scorecard.get(), [this]() -> QWidget * {
+    window::showWithCompanion(quiz.get(), main.peek(), scorecard.get(), [this]() -> QWidget * {
         MainWindow *shown = main.peek();
         return shown && shown->isVisible() ? shown : nullptr;
     });

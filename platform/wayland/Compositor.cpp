@@ -2,7 +2,6 @@
 
 #include "platform/ModuleFolders.h"
 #include "platform/Session.h"
-#include "platform/Window.h"
 #include "platform/wayland/Protocols.h"
 
 #include <QApplication>
@@ -456,17 +455,20 @@ void placeOverOwner(QWidget *box)
     });
 }
 
-void showWithCompanion(QWidget *window, QWidget *owner, QWidget *companion, std::function<QWidget *()> keyboardTo)
+bool carriesCompanions()
 {
-    if (!followed()) {
-        window::showModeless(companion);
-        window::showModeless(window);
-        return;
-    }
+    return followed().has_value();
+}
+
+void openedFrom(QWidget *window, QWidget *owner)
+{
     window->winId();
-    if (followed()->floatsWindowsWithParent && owner && owner->isVisible())
+    if (followed() && followed()->floatsWindowsWithParent && owner && owner->isVisible())
         window->windowHandle()->setTransientParent(owner->windowHandle());
-    window::showModeless(window);
+}
+
+void carryCompanion(QWidget *window, QWidget *owner, QWidget *companion, std::function<QWidget *()> keyboardTo)
+{
     auto *ride = dynamic_cast<Ride *>(window->findChild<QObject *>(Ride::kName, Qt::FindDirectChildrenOnly));
     if (!ride)
         ride = new Ride(window, owner, companion, std::move(keyboardTo));

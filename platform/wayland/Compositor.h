@@ -35,10 +35,18 @@ void activate(QWidget *window);
 // gtk_shell1 that it is modal, it centres it over its parent.
 void placeOverOwner(QWidget *box);
 
-// Shows `window`, opened from `owner`, and `companion` beside it, in view and
-// clear of its controls. Once `window` hides or goes, the companion is a
-// window of its own again, as visible as it was, and passes the keyboard it
-// is given to what `keyboardTo` answers (null: it keeps it).
-void showWithCompanion(QWidget *window, QWidget *owner, QWidget *companion, std::function<QWidget *()> keyboardTo);
+// Whether a window carries its companion (on Wayland), instead of the
+// companion standing as a window of its own.
+bool carriesCompanions();
+
+// Readies `window`, about to show, opened from `owner`: where the compositor
+// floats a window with a parent, `owner` is its parent.
+void openedFrom(QWidget *window, QWidget *owner);
+
+// Puts `companion` on `window`, just shown, in view and clear of its controls.
+// Once `window` hides or goes, the companion is a window of its own again, as
+// visible as it was, and passes the keyboard it is given to what `keyboardTo`
+// answers (null: it keeps it).
+void carryCompanion(QWidget *window, QWidget *owner, QWidget *companion, std::function<QWidget *()> keyboardTo);
 
 } // namespace compositor
