@@ -76,7 +76,7 @@ private slots:
     }
 
     // The score riding on the board, as on Wayland: a board hidden and shown
-    // again in one pass carries it again, one keyboard hand-on waits at a
+    // again at once carries it again, one keyboard focus pass waits at a
     // time, and the board's close box leaves the score window up.
     void scoreRidesOnTheBoardByTheCompositorsRules()
     {
@@ -97,9 +97,9 @@ private slots:
         flushDeletes(); // the event loop's next pass: the ride must outlive it
         QTRY_VERIFY(riding());
 
-        click(board, "backbutton"); // the second Back: one hand-on still waits
+        click(board, "backbutton"); // the second Back: one focus pass still waits
         QVERIFY(score->isVisible());
-        QCOMPARE(score->findChildren<QObject *>("keyboardHandOn").size(), 1);
+        QCOMPARE(score->findChildren<QObject *>("keyboardFocusPass").size(), 1);
 
         game.play();
         QTRY_VERIFY(riding());

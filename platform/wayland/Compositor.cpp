@@ -89,24 +89,24 @@ void atFirstExpose(QWindow *window, QObject *context, std::function<void()> acti
     window->installEventFilter(new Watcher(context, std::move(action)));
 }
 
-// A window of its own again, the companion takes the keyboard that the
-// compositor gives a window as it maps (after Back, the main window's): the
-// first time it has it, it passes it on. One hand-on at a time: a new one,
-// or the companion riding again, drops the one waiting.
-class KeyboardHandOn : public QObject
+// A window of its own again, the companion gets the keyboard focus that the
+// compositor gives a window as it maps (wl_keyboard.enter; after Back, the
+// main window's): the first time it has it, it passes it on. One pass at a
+// time: a new one, or the companion riding again, drops the one waiting.
+class KeyboardFocusPass : public QObject
 {
 public:
-    static constexpr const char *kName = "keyboardHandOn";
+    static constexpr const char *kName = "keyboardFocusPass";
 
     static void arm(QWidget *companion, std::function<QWidget *()> keyboardTo)
     {
         drop(companion);
-        new KeyboardHandOn(companion, std::move(keyboardTo));
+        new KeyboardFocusPass(companion, std::move(keyboardTo));
     }
     static void drop(QWidget *companion) { delete companion->findChild<QObject *>(kName, Qt::FindDirectChildrenOnly); }
 
 private:
-    KeyboardHandOn(QWidget *companion, std::function<QWidget *()> keyboardTo) : QObject(companion)
+    KeyboardFocusPass(QWidget *companion, std::function<QWidget *()> keyboardTo) : QObject(companion)
     {
         setObjectName(kName);
         connect(qGuiApp, &QGuiApplication::focusWindowChanged, this,
@@ -159,15 +159,15 @@ bool windowAboutToMap()
 // companion is a window of its own again: a popup goes with its parent's
 // surface, and nothing would be left to close. One such ride at a time, until
 // the companion rides again.
-class OwnerRide : public QObject
+class PopupOnOwner : public QObject
 {
 public:
-    static constexpr const char *kName = "ownerRide";
+    static constexpr const char *kName = "popupOnOwner";
 
     static void start(QWidget *companion, QWidget *owner, bool shown)
     {
         drop(companion);
-        new OwnerRide(companion, owner, shown);
+        new PopupOnOwner(companion, owner, shown);
     }
     static void drop(QWidget *companion) { delete companion->findChild<QObject *>(kName, Qt::FindDirectChildrenOnly); }
 
@@ -186,7 +186,7 @@ protected:
     }
 
 private:
-    OwnerRide(QWidget *companion, QWidget *owner, bool shown)
+    PopupOnOwner(QWidget *companion, QWidget *owner, bool shown)
         : QObject(companion), m_companion(companion), m_owner(owner), m_shown(shown)
     {
         setObjectName(kName);
@@ -196,7 +196,7 @@ private:
         companion->move(owner->mapToGlobal(QPoint(owner->width() - companion->width(), 0)));
         companion->setVisible(shown);
     }
-    ~OwnerRide() override
+    ~PopupOnOwner() override
     {
         if (m_owner)
             m_owner->removeEventFilter(this);
@@ -231,17 +231,17 @@ void besideLeftEdge(QWindow *popup, QRect area)
 }
 #endif
 
-// On Wayland the companion rides on the window while the window is up: a
-// popup of the window's, which the compositor places relative to it and
+// On Wayland the companion rides on the window while the window is up: an
+// xdg_popup of the window's, which the compositor places relative to it and
 // never gives the keyboard. A program cannot place a window of its own
 // there: GNOME and KWin put it over the window's controls and hand it the
 // keyboard as it maps. One ride a window, for the window's lifetime.
-class Ride : public QObject
+class PopupOnWindow : public QObject
 {
 public:
-    static constexpr const char *kName = "companionRide";
+    static constexpr const char *kName = "popupOnWindow";
 
-    Ride(QWidget *window, QWidget *owner, QWidget *companion, std::function<QWidget *()> keyboardTo)
+    PopupOnWindow(QWidget *window, QWidget *owner, QWidget *companion, std::function<QWidget *()> keyboardTo)
         : QObject(window), m_window(window), m_owner(owner), m_companion(companion), m_keyboardTo(std::move(keyboardTo))
     {
         setObjectName(kName);
@@ -253,12 +253,12 @@ public:
     // and holds the keyboard: the compositor places a window as it maps it
     // and then hands it the keyboard, and a popup placed before that stays
     // where the unplaced window stood, however far it then moves.
-    void ride()
+    void attach()
     {
         if (!m_companion)
             return;
-        KeyboardHandOn::drop(m_companion);
-        OwnerRide::drop(m_companion);
+        KeyboardFocusPass::drop(m_companion);
+        PopupOnOwner::drop(m_companion);
         if (!m_riding) {
             keepOwnFlags(m_companion);
             m_riding = true;
@@ -340,12 +340,12 @@ private:
         // A compositor may have dismissed the popup as the window went.
         const bool shown = std::exchange(m_shown, false) || m_companion->isVisible();
         if (followed() && followed()->marksUrgentOnActivation && m_owner && m_owner->isVisible()) {
-            OwnerRide::start(m_companion, m_owner, shown);
+            PopupOnOwner::start(m_companion, m_owner, shown);
             return;
         }
         standAlone(m_companion, shown);
         if (shown)
-            KeyboardHandOn::arm(m_companion, m_keyboardTo);
+            KeyboardFocusPass::arm(m_companion, m_keyboardTo);
     }
 
     QWidget *m_window;
@@ -469,10 +469,11 @@ void openedFrom(QWidget *window, QWidget *owner)
 
 void carryCompanion(QWidget *window, QWidget *owner, QWidget *companion, std::function<QWidget *()> keyboardTo)
 {
-    auto *ride = dynamic_cast<Ride *>(window->findChild<QObject *>(Ride::kName, Qt::FindDirectChildrenOnly));
-    if (!ride)
-        ride = new Ride(window, owner, companion, std::move(keyboardTo));
-    ride->ride();
+    auto *popup =
+        dynamic_cast<PopupOnWindow *>(window->findChild<QObject *>(PopupOnWindow::kName, Qt::FindDirectChildrenOnly));
+    if (!popup)
+        popup = new PopupOnWindow(window, owner, companion, std::move(keyboardTo));
+    popup->attach();
 }
 
 } // namespace compositor
