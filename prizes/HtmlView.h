@@ -12,14 +12,16 @@ class QWidget;
 // Whether a page view is busy: from the command that asks for a page until
 // the load ends, fails or is stopped. An engine reports the start of a load
 // only some time after the command; a command whose load never starts (an
-// address the engine drops) counts as idle again after a few seconds.
+// address the engine drops) counts as idle again after a few seconds. Those
+// count from the first time the view is asked: an engine's own start may hold
+// the game up for longer than that.
 class LoadState
 {
 public:
     void requested()
     {
         m_loading = false;
-        m_startDue = QDeadlineTimer(kStartWaitMs);
+        m_startDue = QDeadlineTimer(QDeadlineTimer::Forever);
     }
     void started()
     {
@@ -31,12 +33,18 @@ public:
         m_loading = false;
         m_startDue = QDeadlineTimer();
     }
-    bool busy() const { return m_loading || !m_startDue.hasExpired(); }
+    bool busy() const
+    {
+        if (m_startDue.isForever())
+            m_startDue = QDeadlineTimer(kStartWaitMs);
+        return m_loading || !m_startDue.hasExpired();
+    }
 
 private:
     static constexpr int kStartWaitMs = 3000;
     bool m_loading = false;
-    QDeadlineTimer m_startDue; // expired: no command waiting for its load
+    // Expired: no command waiting for its load; forever: one not asked about yet.
+    mutable QDeadlineTimer m_startDue;
 };
 
 // The page view of the browser prize. Every operation can fail, as a web

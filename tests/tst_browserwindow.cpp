@@ -72,6 +72,16 @@ private slots:
         QCOMPARE(browser.view->calls, QStringList{"Navigate " + kStart}); // recording navigates nowhere
     }
 
+    // An engine whose start holds the game up for longer than the view waits
+    // for a load to start: the window still shows it working.
+    void workingWhileTheEngineStartHoldsTheGameUp()
+    {
+        Browser browser;
+        QTest::qSleep(3500);
+        QTRY_COMPARE(browser.window->windowTitle(), QString("Working..."));
+        QVERIFY(browser.window->timTimer->isActive());
+    }
+
     void addressBoxOpensOnEnterOrPickOnly_data()
     {
         QTest::addColumn<QString>("action");
