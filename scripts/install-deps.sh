@@ -67,7 +67,8 @@ lintian
 # desktops; Orca with the session bus and the accessibility bus for what a
 # blind player hears; QtSvg for the picture tool drawart, which renders the
 # line art from assets/src/*.svg (the program itself does not link it);
-# Ninja, the generator Qt Creator uses, to try the build with.
+# Ninja, the generator Qt Creator uses, to try the build with; gdb for where
+# a game that failed a desktop test waits.
 test="
 qt6-gtk-platformtheme
 mesa-vulkan-drivers
@@ -94,6 +95,7 @@ jq
 python3
 qt6-svg-dev
 ninja-build
+gdb
 orca
 dbus-daemon
 at-spi2-core
