@@ -25,6 +25,8 @@ namespace compositor {
 
 namespace {
 
+// The rules chosen at start (none off Wayland). Each function of this
+// namespace's interface asks them once, and hands them to what it makes.
 std::optional<wayland::Rules> &followed()
 {
     static std::optional<wayland::Rules> instance;
@@ -241,8 +243,10 @@ class PopupOnWindow : public QObject
 public:
     static constexpr const char *kName = "popupOnWindow";
 
-    PopupOnWindow(QWidget *window, QWidget *owner, QWidget *companion, std::function<QWidget *()> keyboardTo)
-        : QObject(window), m_window(window), m_owner(owner), m_companion(companion), m_keyboardTo(std::move(keyboardTo))
+    PopupOnWindow(const wayland::Rules &rules, QWidget *window, QWidget *owner, QWidget *companion,
+                  std::function<QWidget *()> keyboardTo)
+        : QObject(window), m_rules(rules), m_window(window), m_owner(owner), m_companion(companion),
+          m_keyboardTo(std::move(keyboardTo))
     {
         setObjectName(kName);
         window->installEventFilter(this);
@@ -294,7 +298,7 @@ private:
         // The compositor would dismiss the popup again as that window maps (a
         // prize after its award box), maybe while the game draws it: Sway 1.7
         // then takes the drawing for a protocol error and cuts the game off.
-        if (followed()->dismissesPopupsOnKeyboardLoss && windowAboutToMap())
+        if (m_rules.dismissesPopupsOnKeyboardLoss && windowAboutToMap())
             return;
 #if QT_VERSION >= QT_VERSION_CHECK(6, 7, 0)
         const int top = belowMenuBar(m_window);
@@ -322,7 +326,7 @@ private:
     // picture, as KWin slides it.
     QPoint place(QSize size) const
     {
-        if (followed() && followed()->score == wayland::ScorePlace::LeftOf) {
+        if (m_rules.score == wayland::ScorePlace::LeftOf) {
             const QScreen *screen = m_window->screen();
             const int beside = screen ? (screen->availableGeometry().width() - m_window->width()) / 2 : size.width();
             return {-std::clamp(beside, 0, size.width()), belowMenuBar(m_window)};
@@ -339,7 +343,7 @@ private:
             return;
         // A compositor may have dismissed the popup as the window went.
         const bool shown = std::exchange(m_shown, false) || m_companion->isVisible();
-        if (followed() && followed()->marksUrgentOnActivation && m_owner && m_owner->isVisible()) {
+        if (m_rules.marksUrgentOnActivation && m_owner && m_owner->isVisible()) {
             PopupOnOwner::start(m_companion, m_owner, shown);
             return;
         }
@@ -348,6 +352,7 @@ private:
             KeyboardFocusPass::arm(m_companion, m_keyboardTo);
     }
 
+    const wayland::Rules m_rules;
     QWidget *m_window;
     QPointer<QWidget> m_owner;
     QPointer<QWidget> m_companion;
@@ -382,7 +387,8 @@ void setUp()
         offer.globals = module->globals();
     offer.currentDesktop = qEnvironmentVariable("XDG_CURRENT_DESKTOP");
     offer.swaySocket = qEnvironmentVariableIsSet("SWAYSOCK");
-    follow(wayland::chooseRules(offer));
+    const wayland::Rules rules = wayland::chooseRules(offer);
+    follow(rules);
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     qtHandler = qInstallMessageHandler(dropLeaveFromDestroyedSurface);
 #endif
@@ -391,10 +397,10 @@ void setUp()
     // the focus object changes, which Sway answers by marking the window
     // urgent (Qt 6.5 asks no more). Its connection, made with the application
     // object, is the only one of that signal to the application so far.
-    if (followed()->marksUrgentOnActivation)
+    if (rules.marksUrgentOnActivation)
         QObject::disconnect(qApp, &QGuiApplication::focusObjectChanged, qApp, nullptr);
 #endif
-    qCInfo(lcWayland).noquote() << "rules:" << followed()->because;
+    qCInfo(lcWayland).noquote() << "rules:" << rules.because;
     qCDebug(lcWayland).noquote() << "globals:" << offer.globals.join(' ');
 }
 
@@ -469,10 +475,12 @@ void openedFrom(QWidget *window, QWidget *owner)
 
 void carryCompanion(QWidget *window, QWidget *owner, QWidget *companion, std::function<QWidget *()> keyboardTo)
 {
+    if (!followed())
+        return;
     auto *popup =
         dynamic_cast<PopupOnWindow *>(window->findChild<QObject *>(PopupOnWindow::kName, Qt::FindDirectChildrenOnly));
     if (!popup)
-        popup = new PopupOnWindow(window, owner, companion, std::move(keyboardTo));
+        popup = new PopupOnWindow(*followed(), window, owner, companion, std::move(keyboardTo));
     popup->attach();
 }
 
