@@ -9,6 +9,9 @@
 #include <QMainWindow>
 #include <QScreen>
 #include <QWindow>
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
 #include <utility>
 
@@ -106,6 +109,38 @@ QAccessibleInterface *accessibleWindow(const QString &className, QObject *object
     return new WindowAccessible(widget);
 }
 
+// Qt's accessibility tree holds the windows that have a native window
+// (QGuiApplication::topLevelWindows()); a widget window gets one as it is
+// first shown.
+bool fromUnshownWindow(const QAccessibleEvent *event)
+{
+    if (event->type() != QAccessible::NameChanged && event->type() != QAccessible::DescriptionChanged)
+        return false;
+    auto *widget = qobject_cast<QWidget *>(event->object());
+    return widget && !widget->window()->windowHandle();
+}
+
+QAccessible::UpdateHandler &passOn()
+{
+    static QAccessible::UpdateHandler next = nullptr;
+    return next;
+}
+
+// Qt calls an installed handler instead of its own delivery to the platform's
+// bridge (AT-SPI on Linux), which it exposes to no public API.
+void sendUnlessUnshown(QAccessibleEvent *event)
+{
+    if (fromUnshownWindow(event))
+        return;
+    if (passOn()) {
+        passOn()(event);
+        return;
+    }
+    QPlatformIntegration *integration = QGuiApplicationPrivate::platformIntegration();
+    if (QPlatformAccessibility *bridge = integration ? integration->accessibility() : nullptr)
+        bridge->notifyAccessibilityUpdate(event);
+}
+
 } // namespace
 
 namespace window {
@@ -149,6 +184,13 @@ void placeAtCascadeStart(QWidget *window)
 void installAccessibleRoles()
 {
     QAccessible::installFactory(accessibleWindow);
+}
+
+void quietUntilShown()
+{
+    const QAccessible::UpdateHandler previous = QAccessible::installUpdateHandler(sendUnlessUnshown);
+    if (previous != sendUnlessUnshown)
+        passOn() = previous;
 }
 
 void makeFixedDialog(QWidget *window, QSize client)

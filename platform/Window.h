@@ -27,6 +27,12 @@ void placeAtCascadeStart(QWidget *window);
 // announces: dialog for a fixed dialog, frame for a sizable window.
 void installAccessibleRoles();
 
+// Sends screen readers no change of name or description from a window that
+// was never shown, such as a button's name as a box is built: no screen
+// reader can reach such a window yet, and Orca 48 takes a late name change of
+// the button it has just focused for a second focus, and says it twice.
+void quietUntilShown();
+
 // Makes `window` a fixed dialog whose client area is `client` pixels:
 // title bar with a close box, no minimize or maximize box, not in the task bar.
 void makeFixedDialog(QWidget *window, QSize client);

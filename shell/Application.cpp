@@ -153,6 +153,7 @@ void setUpApplication(QApplication &app)
     QApplication::setStyle(new GameStyle);
     QApplication::setPalette(lightPalette());
     window::installAccessibleRoles();
+    window::quietUntilShown();
     textbox::installAccessibleText();
     MessageBox::installAccessibleText();
     // The program decides itself when it has no window left (LastWindowWatch).

@@ -2,14 +2,18 @@
 #include "TestMain.h"
 #include "TestSupport.h"
 
+#include "platform/Window.h"
 #include "prizes/BrowserWindow.h"
 #include "prizes/GrandPrize.h"
 #include "quiz/QuestionBank.h"
 #include "quiz/QuestionWindow.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QScopeGuard>
 
 #include <climits>
 #include <memory>
@@ -71,6 +75,13 @@ void takesTextFromAssistiveTechnology(QLineEdit *box, const QString &answer)
     QCOMPARE(box->text(), answer);
     box->setReadOnly(false);
 }
+
+// What the program's update handler passes on to the screen reader's bridge.
+QList<QPair<QObject *, QAccessible::Event>> passedOn;
+void recordPassedOn(QAccessibleEvent *event)
+{
+    passedOn.append({event->object(), event->type()});
+}
 } // namespace
 
 class TestAssistiveTechnology : public QObject
@@ -102,6 +113,35 @@ private slots:
             return;
         click(window, "donebutton");
         QCOMPARE(game.boxes.take(), (Boxes{{"Message", questions::question(question).rightMessage}}));
+    }
+
+    // A box names its OK button as it is built. Sent then, Orca 48 would take
+    // the name for a second focus on the button once the box is up, and say
+    // "OK button" twice; sent once the box is up, it is the player's news.
+    void boxSendsNoNameBeforeItShows()
+    {
+        const QAccessible::UpdateHandler send = QAccessible::installUpdateHandler(recordPassedOn);
+        QVERIFY(send);
+        window::quietUntilShown(); // passing on to recordPassedOn now
+        const auto restore = qScopeGuard([send] {
+            QAccessible::installUpdateHandler(send);
+            passedOn.clear();
+        });
+        QMessageBox box(QMessageBox::NoIcon, "lvtriv", "Nice answer.", QMessageBox::Ok);
+        QAbstractButton *ok = box.button(QMessageBox::Ok);
+        QAccessibleEvent named(ok, QAccessible::NameChanged);
+        QAccessibleEvent focused(ok, QAccessible::Focus);
+        send(&named);
+        send(&focused);
+        QCOMPARE(passedOn.size(), 1);
+        QCOMPARE(passedOn.front().second, QAccessible::Focus);
+
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        send(&named);
+        QCOMPARE(passedOn.size(), 2);
+        QCOMPARE(passedOn.back(), qMakePair(static_cast<QObject *>(ok), QAccessible::NameChanged));
+        box.close();
     }
 
     // The grand prize's boxes, and the browser's address, which Enter visits.
