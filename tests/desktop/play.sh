@@ -19,7 +19,7 @@ fail() {
     # A game still running when it failed: the windows as they stand now, not
     # as last looked at, and where the game waits (a close ignored or an exit
     # that hangs). A failure in either is not reported again.
-    if [ -n "${game:-}" ] && [ -z "${failed:-}" ] && kill -0 "$game" 2>/dev/null; then
+    if [ -n "${game:-}" ] && [ -z "${failed:-}" ] && ! ended_already "$game"; then
         failed=1
         (desktop_windows >"$work/windows") 2>/dev/null || true
         ! command -v gdb >/dev/null || gdb -p "$game" -batch -ex 'bt 25' 2>/dev/null | grep '^#' >&2 || true
