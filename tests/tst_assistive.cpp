@@ -128,19 +128,19 @@ private slots:
             passedOn.clear();
         });
         QMessageBox box(QMessageBox::NoIcon, "lvtriv", "Nice answer.", QMessageBox::Ok);
-        QAbstractButton *ok = box.button(QMessageBox::Ok);
+        QObject *ok = box.button(QMessageBox::Ok);
         QAccessibleEvent named(ok, QAccessible::NameChanged);
         QAccessibleEvent focused(ok, QAccessible::Focus);
         send(&named);
         send(&focused);
-        QCOMPARE(passedOn.size(), 1);
-        QCOMPARE(passedOn.front().second, QAccessible::Focus);
+        QVERIFY(!passedOn.contains(qMakePair(ok, QAccessible::NameChanged)));
+        QVERIFY(passedOn.contains(qMakePair(ok, QAccessible::Focus)));
 
         box.show();
         QVERIFY(QTest::qWaitForWindowExposed(&box));
+        passedOn.clear();
         send(&named);
-        QCOMPARE(passedOn.size(), 2);
-        QCOMPARE(passedOn.back(), qMakePair(static_cast<QObject *>(ok), QAccessible::NameChanged));
+        QVERIFY(passedOn.contains(qMakePair(ok, QAccessible::NameChanged)));
         box.close();
     }
 
