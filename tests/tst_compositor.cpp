@@ -35,12 +35,14 @@ private slots:
             "wl_compositor xdg_wm_base zxdg_decoration_manager_v1 org_kde_kwin_server_decoration_manager "
             "org_kde_kwin_idle zwlr_layer_shell_v1";
         const QString sway = "left of, tiles resizable, floats with parent, urgent on activation, dismisses popups";
-        QTest::addRow("GNOME") << gnome << "GNOME" << false << "own title bars, modal, below";
-        QTest::addRow("GNOME in a session named KDE") << gnome << "KDE" << false << "own title bars, modal, below";
+        QTest::addRow("GNOME") << gnome << "GNOME" << false << "own title bars, modal, below, activates on input only";
+        QTest::addRow("GNOME in a session named KDE")
+            << gnome << "KDE" << false << "own title bars, modal, below, activates on input only";
         QTest::addRow("GNOME 48") << gnome + " xdg_wm_dialog_v1"
                                   << "GNOME" << false
-                                  << (QT_VERSION >= QT_VERSION_CHECK(6, 8, 0) ? "own title bars, below"
-                                                                              : "own title bars, modal, below");
+                                  << (QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+                                          ? "own title bars, below, activates on input only"
+                                          : "own title bars, modal, below, activates on input only");
         QTest::addRow("Plasma") << kwin << "KDE" << false << "left of";
         QTest::addRow("KWin without a desktop name") << kwin << "" << false << "left of";
         QTest::addRow("KDE's older decoration alone") << "xdg_wm_base org_kde_kwin_server_decoration_manager"
@@ -69,6 +71,7 @@ private slots:
                           rules.tilesResizableWindows ? "tiles resizable" : "",
                           rules.floatsWindowsWithParent ? "floats with parent" : "",
                           rules.marksUrgentOnActivation ? "urgent on activation" : "",
+                          rules.activatesOnInputOnly ? "activates on input only" : "",
                           rules.dismissesPopupsOnKeyboardLoss ? "dismisses popups" : ""};
         shown.removeAll("");
         QTEST(shown.join(", "), "rules");

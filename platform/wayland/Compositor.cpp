@@ -152,15 +152,15 @@ bool windowAboutToMap()
     });
 }
 
-// Where the compositor marks a window urgent on activation, the companion
-// rides, once the board is down, on the window the board was opened from, in
-// its top-right corner, over its title picture: mapped as a window of its own
-// it would take the keyboard for good, and Sway slides no popup back onto the
-// screen. Sway dismisses the popup as that window loses the keyboard (to Help
-// or About): it comes back with the keyboard. Once that window goes, the
-// companion is a window of its own again: a popup goes with its parent's
-// surface, and nothing would be left to close. One such ride at a time, until
-// the companion rides again.
+// Where the compositor marks a window urgent on activation (Sway) or activates
+// on the player's input only (GNOME), the companion rides, once the board is
+// down, on the window the board was opened from, in its top-right corner, over
+// its title picture: mapped as a window of its own it would take the keyboard
+// for good, and Sway slides no popup back onto the screen. Sway dismisses the
+// popup as that window loses the keyboard (to Help or About): it comes back
+// with the keyboard. Once that window goes, the companion is a window of its
+// own again: a popup goes with its parent's surface, and nothing would be left
+// to close. One such ride at a time, until the companion rides again.
 class PopupOnOwner : public QObject
 {
 public:
@@ -343,7 +343,7 @@ private:
             return;
         // A compositor may have dismissed the popup as the window went.
         const bool shown = std::exchange(m_shown, false) || m_companion->isVisible();
-        if (m_rules.marksUrgentOnActivation && m_owner && m_owner->isVisible()) {
+        if ((m_rules.marksUrgentOnActivation || m_rules.activatesOnInputOnly) && m_owner && m_owner->isVisible()) {
             PopupOnOwner::start(m_companion, m_owner, shown);
             return;
         }

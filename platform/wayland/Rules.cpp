@@ -38,6 +38,8 @@ Rules chooseRules(const Offer &offer)
         because << (rules.modalThroughGtkShell
                         ? "gtk_shell1: boxes marked modal, the score below the board"
                         : "xdg_wm_dialog_v1: Qt marks boxes modal; gtk_shell1: the score below the board");
+        rules.activatesOnInputOnly = true;
+        because << "gtk_shell1: activations on the player's input only";
         rules.score = ScorePlace::Below;
     } else if (std::any_of(std::begin(kKdeGlobals), std::end(kKdeGlobals),
                            [&](const char *global) { return offer.globals.contains(global); })) {

@@ -42,6 +42,10 @@ struct Rules
     // never takes the keyboard back, so a window that would be handed it
     // must not map without it.
     bool marksUrgentOnActivation = false;
+    // Hands the keyboard to a window a program asks to activate only when the
+    // request answers the player's own input, and keeps it on a window that
+    // has just mapped otherwise.
+    bool activatesOnInputOnly = false;
     // Dismisses a window's popups as it loses the keyboard.
     bool dismissesPopupsOnKeyboardLoss = false;
     // Which globals and hints chose the rules, for the log.
