@@ -2,11 +2,8 @@
  * order, through KWin's fake input protocol. Usage: kwin_keys CODE... */
 #define _POSIX_C_SOURCE 200809L
 #include "fake-input-client-protocol.h"
-#include <stdio.h>
-#include <stdlib.h>
-#include <string.h>
+#include "key_client.h"
 #include <time.h>
-#include <wayland-client.h>
 
 static struct org_kde_kwin_fake_input *fake;
 
@@ -18,22 +15,9 @@ static void registry_global(void *data, struct wl_registry *registry, uint32_t n
         fake = wl_registry_bind(registry, name, &org_kde_kwin_fake_input_interface, 4);
 }
 
-static void registry_global_remove(void *data, struct wl_registry *registry, uint32_t name)
-{
-    (void)data, (void)registry, (void)name;
-}
-
-static const struct wl_registry_listener registry_listener = {registry_global, registry_global_remove};
-
 int main(int argc, char **argv)
 {
-    struct wl_display *display = wl_display_connect(NULL);
-    if (!display) {
-        fprintf(stderr, "kwin_keys: no Wayland display\n");
-        return 1;
-    }
-    wl_registry_add_listener(wl_display_get_registry(display), &registry_listener, NULL);
-    wl_display_roundtrip(display);
+    struct wl_display *display = connect_and_bind("kwin_keys", registry_global);
     if (!fake) {
         fprintf(stderr, "kwin_keys: the compositor offers no fake input (version 4)\n");
         return 1;

@@ -5,13 +5,10 @@
  * (as wtype makes) leaves the seat without one as it goes, which Sway tells
  * every client as a keymap of no format. Usage: sway_keys <CODES >ANSWERS */
 #define _GNU_SOURCE
-#include <stdio.h>
-#include <stdlib.h>
-#include <string.h>
+#include "key_client.h"
 #include <sys/mman.h>
 #include <time.h>
 #include <unistd.h>
-#include <wayland-client.h>
 #include <xkbcommon/xkbcommon.h>
 
 /* The protocol's two interfaces, as wayland-scanner would write them from
@@ -38,13 +35,6 @@ static void registry_global(void *data, struct wl_registry *registry, uint32_t n
         seat = wl_registry_bind(registry, name, &wl_seat_interface, 1);
 }
 
-static void registry_global_remove(void *data, struct wl_registry *registry, uint32_t name)
-{
-    (void)data, (void)registry, (void)name;
-}
-
-static const struct wl_registry_listener registry_listener = {registry_global, registry_global_remove};
-
 static uint32_t now(void)
 {
     struct timespec t;
@@ -54,13 +44,7 @@ static uint32_t now(void)
 
 int main(void)
 {
-    struct wl_display *display = wl_display_connect(NULL);
-    if (!display) {
-        fprintf(stderr, "sway_keys: no Wayland display\n");
-        return 1;
-    }
-    wl_registry_add_listener(wl_display_get_registry(display), &registry_listener, NULL);
-    wl_display_roundtrip(display);
+    struct wl_display *display = connect_and_bind("sway_keys", registry_global);
     if (!manager || !seat) {
         fprintf(stderr, "sway_keys: the compositor offers no virtual keyboard\n");
         return 1;
