@@ -72,18 +72,12 @@ desktop_stop() {
     [ ! -s "$work/system-bus.pid" ] || kill "$(cat "$work/system-bus.pid")" 2>/dev/null || true
 }
 
-# desktop_launch PROGRAM LOG N: starts PROGRAM as the shell's launcher does,
-# with an activation token and the session's variables, the third game in a
-# session named KDE, as some players' theming setting has it: the game
-# follows the compositor, not the name. Its output into LOG; sets game.
+# desktop_launch N: the game starts as the shell's launcher starts it, with an
+# activation token, the third game in a session named KDE, as some players'
+# theming setting has it: the game follows the compositor, not the name.
 desktop_launch() {
-    token=$(shell_eval 'global.create_app_launch_context(global.display.get_current_time_roundtrip(), -1)
+    echo gnome XDG_ACTIVATION_TOKEN="$(shell_eval 'global.create_app_launch_context(global.display.get_current_time_roundtrip(), -1)
         .get_startup_notify_id(Gio.AppInfo.create_from_commandline("lvtriv", "lvtriv",
-            Gio.AppInfoCreateFlags.SUPPORTS_STARTUP_NOTIFICATION), [])')
-    (
-        session_variables gnome
-        [ "$3" -ne 3 ] || XDG_CURRENT_DESKTOP=KDE
-        XDG_ACTIVATION_TOKEN=$token exec "$1"
-    ) >"$2" 2>&1 &
-    game=$!
+            Gio.AppInfoCreateFlags.SUPPORTS_STARTUP_NOTIFICATION), [])')"
+    [ "$1" -ne 3 ] || echo XDG_CURRENT_DESKTOP=KDE
 }
