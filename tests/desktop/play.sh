@@ -222,10 +222,10 @@ started_well() {
 # play RIGHT: starts the game as a launcher does and plays it to the tally.
 play() {
     launches=$((${launches:-0} + 1))
-    # As the desktop's launcher starts it: in the session (session.sh) and
-    # with the variables of its own that desktop_launch N gives, a word each.
+    # As the desktop's launcher starts it: in the session (session.sh), with
+    # its own variables from desktop_launch N, and not sway.sh's key pipes (7, 8).
     (
-        # shellcheck disable=SC2046
+        # shellcheck disable=SC2046 # the session, then a word each variable
         set -- $(desktop_launch "$launches")
         session_variables "$1"
         shift
