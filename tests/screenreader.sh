@@ -259,11 +259,8 @@ also "Version 3.0.0"
 press Return "About push button"
 play 14
 said "Lumen Vesper Lumen Comets game for the SFC dialog"
-addresses=$(sed -n 's/^.*k\(First\|Second\)Address = "\(.*\)";$/\2/p' "$(dirname "$0")/../prizes/GrandPrize.h")
-[ "$(echo "$addresses" | wc -w)" -eq 2 ] || fail "prizes/GrandPrize.h gives not two addresses but: $addresses"
-for address in $addresses; do
-    said "$address"
-done
+said "https://files.example.org/lumen-comets-sfc.zip"
+said "https://mirror.example.net/lumen-comets-sfc.zip"
 press Tab "QUIT push button"
 end_game
 echo "fourteen right: the grand prize heard whole"
