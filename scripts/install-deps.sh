@@ -65,8 +65,10 @@ lintian
 # its title bars and its fake-input protocol, and Sway with xkbcommon's
 # headers (for its key client), grim, jq and python3 for the games on those
 # desktops; Orca with the session bus and the accessibility bus for what a
-# blind player hears; QtSvg for the picture tool drawart, which renders the
-# line art from assets/src/*.svg (the program itself does not link it);
+# blind player hears; pyatspi, through which the games read the game as a
+# screen reader does, and mypy, which checks their Python's types; QtSvg for
+# the picture tool drawart, which renders the line art from assets/src/*.svg
+# (the program itself does not link it);
 # Ninja, the generator Qt Creator uses, to try the build with; gdb for where
 # a game that failed a desktop test waits.
 test="
@@ -99,6 +101,8 @@ gdb
 orca
 dbus-daemon
 at-spi2-core
+python3-pyatspi
+mypy
 "
 
 # mmdebstrap makes the chroot and sbuild builds in it; unshare mode, which

@@ -21,9 +21,10 @@ fail() {
     show_logs game
     exit 1
 }
-. "$(dirname "$0")/xvfb.sh"
+tests_dir=$(dirname "$0")
+. "$tests_dir/xvfb.sh"
 
-. "$(dirname "$0")/session.sh"
+. "$tests_dir/session.sh"
 
 require Xvfb openbox orca xdotool dbus-daemon gdbus /usr/libexec/at-spi-bus-launcher
 
@@ -154,7 +155,7 @@ start_game() {
     remember "$game"
     said "Lumen Vesper Quiz v3.0 frame"
     said "Help push button"
-    one_accessible_game "$game"
+    a11y alone "$game"
 }
 
 end_game() { heard_well && key space && gone; } # all heard well; the prize's QUIT ends the program
@@ -216,7 +217,7 @@ meet() {
     esac
 }
 typed() { true; }
-. "$(dirname "$0")/game.sh"
+. "$tests_dir/game.sh"
 
 # spoken_once N FROM TO: question N's prompt was spoken with its window, at
 # FROM, and not again up to TO; and no box's name, spoken at its box, was

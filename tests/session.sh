@@ -1,7 +1,8 @@
 # Sourced by the test scripts that run the game in a session of their own: a
 # session bus, the accessibility bus, and the variables a desktop's session
-# sets for every program it starts. The script defines fail MESSAGE and work
-# (a folder of its own), and calls end_session as it exits.
+# sets for every program it starts. The script defines fail MESSAGE, work (a
+# folder of its own) and tests_dir (this file's), and calls end_session as it
+# exits.
 
 started=""
 
@@ -78,92 +79,19 @@ start_a11y_bus() {
 }
 
 # a11y_call ARGUMENT...: a gdbus call on the session bus's org.a11y.Bus.
-a11y_call() {
-    gdbus call --session --dest org.a11y.Bus --object-path /org/a11y/bus "$@" 2>/dev/null
-}
+a11y_call() { gdbus call --session --dest org.a11y.Bus --object-path /org/a11y/bus "$@" 2>/dev/null; }
 
 # a11y_status PROPERTY: whether the accessibility bus reports PROPERTY on.
-a11y_status() {
-    a11y_call --method org.freedesktop.DBus.Properties.Get org.a11y.Status "$1" | grep -q true
-}
+a11y_status() { a11y_call --method org.freedesktop.DBus.Properties.Get org.a11y.Status "$1" | grep -q true; }
 
 # a11y_enable: accessibility on, as a screen reader turns it on as it starts.
 a11y_enable() { within 30 "the accessibility bus did not start" - a11y_set IsEnabled '<true>'; }
 a11y_set() { a11y_call --method org.freedesktop.DBus.Properties.Set org.a11y.Status "$@" >/dev/null; }
 
-# a11y_bus: the accessibility bus's address, in a11y.
-a11y_bus() {
-    a11y=$(a11y_call --method org.a11y.Bus.GetAddress | sed -n "s/^('\(.*\)',)\$/\1/p")
-    [ -n "$a11y" ] || fail "the accessibility bus has no address"
-}
-
-# a11y NAME PATH METHOD ARGUMENT...: a call on the accessibility bus (at
-# $a11y) to the object PATH of the bus name NAME.
-a11y() {
-    a11y_at=$1 a11y_path=$2 a11y_method=$3
-    shift 3
-    timeout 5 gdbus call --address "$a11y" --dest "$a11y_at" --object-path "$a11y_path" --method "$a11y_method" "$@"
-}
-
-# a11y_children NAME PATH: PATH's children, "NAME PATH" a line.
-a11y_children() {
-    a11y "$1" "$2" org.a11y.atspi.Accessible.GetChildren | grep -oE "\('[^']*', (objectpath )?'[^']*'\)" |
-        sed 's/objectpath //' | tr -d "(),'"
-}
-
-# a11y_name NAME PATH: the accessible name of PATH.
-a11y_name() {
-    a11y "$1" "$2" org.freedesktop.DBus.Properties.Get org.a11y.atspi.Accessible Name | sed -n "s/^(<'\(.*\)'>,)\$/\1/p"
-}
-
-# a11y_apps: a line for each application on the accessibility bus: its
-# process, its bus name and its name ("?" where it does not answer).
-a11y_apps() {
-    a11y_children org.a11y.atspi.Registry /org/a11y/atspi/accessible/root | while read -r name path; do
-        pid=$(a11y org.freedesktop.DBus /org/freedesktop/DBus org.freedesktop.DBus.GetConnectionUnixProcessID "$name" |
-            sed -n 's/^(uint32 \([0-9]*\),)$/\1/p')
-        app=$(a11y_name "$name" "$path")
-        echo "${pid:-?} $name ${app:-?}"
-    done
-}
-
-# a11y_top PID CAPTION: "NAME PATH" of the window CAPTION of the application
-# PID on the accessibility bus.
-a11y_top() {
-    a11y_bus
-    name=$(a11y_apps | awk -v pid="$1" '$1 == pid { print $2; exit }')
-    [ -n "$name" ] || fail "process $1 is not on the accessibility bus"
-    a11y_children "$name" /org/a11y/atspi/accessible/root | while read -r _ path; do
-        [ "$(a11y_name "$name" "$path")" != "$2" ] || echo "$name $path"
-    done
-}
-
-# a11y_window PID CAPTION: the window CAPTION of the application PID, and the
-# controls in it however deep, a line each, the window first: role, tab, then
-# x, y, width and height within the window.
-a11y_window() { a11y_top "$1" "$2" | while read -r name path; do a11y_walk "$name" "$path"; done; }
-
-# a11y_role PID CAPTION: the role of the window CAPTION of the application PID.
-a11y_role() { a11y_top "$1" "$2" | while read -r name path; do a11y_role_of "$name" "$path"; done; }
-a11y_role_of() { a11y "$1" "$2" org.a11y.atspi.Accessible.GetRoleName | sed -n "s/^('\(.*\)',)\$/\1/p"; }
-
-# a11y_walk NAME PATH: PATH's line, then its children's, however deep.
-a11y_walk() {
-    printf '%s\t%s\n' "$(a11y_role_of "$1" "$2")" \
-        "$(a11y "$1" "$2" org.a11y.atspi.Component.GetExtents 'uint32 1' | tr -dc '0-9 ,-' | tr , ' ')"
-    a11y_children "$1" "$2" | while read -r _ child; do a11y_walk "$1" "$child"; done
-}
-
-# one_accessible_game PID: fails unless PID is on the accessibility bus as one
-# application named lvtriv, and no other is named so.
-one_accessible_game() {
-    a11y_bus && a11y_apps >"$work/apps"
-    [ "$(grep -c ' lvtriv$' "$work/apps")" -eq 1 ] && grep -q "^$1 [^ ]* lvtriv\$" "$work/apps" || {
-        echo "--- applications on the accessibility bus (process, bus name, name):" >&2
-        cat "$work/apps" >&2
-        fail "the game is not one accessible application named lvtriv"
-    }
-}
+# a11y COMMAND PID [CAPTION]: the game PID as the accessibility bus shows it
+# to a screen reader (tests/a11y.py says what): its one application, a
+# window's role, or a window and its controls with their places.
+a11y() { timeout 60 "$tests_dir/a11y.py" "$@" || fail "the accessibility bus: $1 $3 (tests/a11y.py) failed"; }
 
 # session_variables SESSION: exports what the session SESSION (gnome-xorg,
 # gnome, xfce, cinnamon, plasmawayland, sway; none for a bare X server) sets for

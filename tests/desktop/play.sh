@@ -13,6 +13,7 @@ answers=$3
 shift 3
 [ $# -gt 0 ] || set -- 14 10 0
 desktop_dir=$(dirname "$0")
+tests_dir=$desktop_dir/..
 
 fail() {
     echo "$desktop: $*" >&2
@@ -32,8 +33,8 @@ fail() {
     [ -z "${work:-}" ] || desktop_screenshot "${TMPDIR:-/tmp}/lvtriv-$desktop-failed.png" 2>/dev/null || true
     exit 1
 }
-. "$desktop_dir/../xvfb.sh"
-. "$desktop_dir/../session.sh"
+. "$tests_dir/xvfb.sh"
+. "$tests_dir/session.sh"
 . "$desktop_dir/$desktop.sh"
 require dbus-daemon gdbus /usr/libexec/at-spi-bus-launcher
 
@@ -115,7 +116,7 @@ uncovered() {
         [ "$desktop" = x11 ] || fail "the score window is under the board"
         return 0
     fi
-    [ -s "$work/board.$game" ] || a11y_window "$game" "The Quiz!" >"$work/board.$game"
+    [ -s "$work/board.$game" ] || a11y window "$game" "The Quiz!" >"$work/board.$game"
     grep -q '^push button' "$work/board.$game" || fail "the accessibility bus lists no board with a push button"
     { echo "$card"; echo "$board"; cat "$work/board.$game"; } | awk -F '\t' '
         NR == 1 { x = $2; y = $3; r = $2 + $4; b = $3 + $5
@@ -158,7 +159,7 @@ type_text() {
 # window (on X11 the score window a dialog).
 up_as_window() {
     await "$1 did not come up with the keyboard" keyboard_on "$1"
-    role=$(a11y_role "$game" "$1")
+    role=$(a11y role "$game" "$1")
     case $role in
     frame | dialog | window) ;;
     *) fail "$1 is a \"$role\" on the accessibility bus, not a window" ;;
@@ -185,13 +186,13 @@ meet() {
         await "the keyboard is not back on the board after question $2's verdict" keyboard_on "The Quiz!"
         [ "$2" != 1 ] || await "the score window is not up beside the board" uncovered
         # A window of its own on X11, which a screen reader meets as a dialog.
-        [ "$2" != 1 ] || [ "$desktop" != x11 ] || [ "$(a11y_role "$game" "Score Window")" = dialog ] ||
+        [ "$2" != 1 ] || [ "$desktop" != x11 ] || [ "$(a11y role "$game" "Score Window")" = dialog ] ||
             fail "the score window is not a dialog on the accessibility bus"
         ;;
     esac
 }
 typed() { [ "$1" = right ]; }
-. "$desktop_dir/../game.sh"
+. "$tests_dir/game.sh"
 
 # started_well: with its main window up, the game has loaded no web engine,
 # image plugin or GTK (Qt's GTK theme is installed, as Debian installs it);
@@ -212,7 +213,7 @@ started_well() {
     if awk '$6 ~ /^\// { print $6 }' "/proc/$game/maps" | sort -u | grep -E "$heavy" >&2; then
         fail "the game loaded at start what its first window does not use"
     fi
-    one_accessible_game "$game"
+    a11y alone "$game"
     peak=$(awk '/^VmHWM/ { print $2 }' "/proc/$game/status")
     first_peak=${first_peak:-$peak}
     [ "$((peak * 10))" -le "$((first_peak * 11))" ] ||
