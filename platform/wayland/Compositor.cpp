@@ -1,4 +1,5 @@
 #include "platform/wayland/Compositor.h"
+#include "platform/wayland/FrameBeforeHiding.h"
 
 #include "platform/ModuleFolders.h"
 #include "platform/Session.h"
@@ -9,7 +10,6 @@
 #include <QEvent>
 #include <QLoggingCategory>
 #include <QMainWindow>
-#include <QPlatformSurfaceEvent>
 #include <QPluginLoader>
 #include <QPointer>
 #include <QScreen>
@@ -19,11 +19,6 @@
 
 #include <algorithm>
 #include <utility>
-
-#if QT_VERSION < QT_VERSION_CHECK(6, 4, 3)
-#include <dlfcn.h>
-#include <qpa/qplatformwindow.h>
-#endif
 
 Q_LOGGING_CATEGORY(lcWayland, "lvtriv.wayland", QtWarningMsg)
 
@@ -379,54 +374,6 @@ void dropLeaveFromDestroyedSurface(QtMsgType type, const QMessageLogContext &con
         && message.contains(QLatin1String("Got leave event for surface 0x0")))
         return;
     qtHandler(type, context, message);
-}
-#endif
-
-#if QT_VERSION < QT_VERSION_CHECK(6, 4, 3)
-// Qt 6.4.2's Wayland platform hands a window's frame callback on a thread of
-// its own, and tears the window's surface down as the window hides without
-// taking that thread's lock: a window hidden or closed just as its frame
-// comes back crashes the game in libwayland, or destroys the lock held
-// ("QMutex: destroying locked mutex"). Qt 6.4.3 takes the lock. Here each
-// window waits for its frame as it hides, through the wait Qt exports for its
-// own drawing; Debian ships no header for it.
-class FrameBeforeHiding : public QObject
-{
-public:
-    using Wait = bool (*)(QObject *nativeWindow, int timeoutMs);
-
-    explicit FrameBeforeHiding(Wait wait) : QObject(qApp), m_wait(wait) { qApp->installEventFilter(this); }
-
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::PlatformSurface && watched->isWindowType()
-            && static_cast<QPlatformSurfaceEvent *>(event)->surfaceEventType() == QPlatformSurfaceEvent::SurfaceCreated)
-            connect(static_cast<QWindow *>(watched), &QWindow::visibleChanged, this, &FrameBeforeHiding::visibleChanged,
-                    Qt::UniqueConnection);
-        return false;
-    }
-
-private:
-    // Before Qt hides the native window: Qt's Wayland windows are QObjects first.
-    void visibleChanged(bool visible)
-    {
-        auto *window = static_cast<QWindow *>(sender());
-        auto *native = window->handle() ? dynamic_cast<QObject *>(window->handle()) : nullptr;
-        if (!visible && native && native->inherits("QtWaylandClient::QWaylandWindow") && !m_wait(native, 100))
-            qCDebug(lcWayland) << "no frame came back before" << window << "hid";
-    }
-
-    const Wait m_wait;
-};
-
-void waitForFrameBeforeHiding()
-{
-    void *client = dlopen("libQt6WaylandClient.so.6", RTLD_LAZY | RTLD_NOLOAD);
-    auto wait = reinterpret_cast<FrameBeforeHiding::Wait>(
-        client ? dlsym(client, "_ZN15QtWaylandClient14QWaylandWindow16waitForFrameSyncEi") : nullptr);
-    if (wait)
-        new FrameBeforeHiding(wait);
-    qCInfo(lcWayland) << "windows wait for their frame as they hide:" << (wait != nullptr);
 }
 #endif
 
