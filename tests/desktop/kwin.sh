@@ -2,25 +2,21 @@
 # output.
 # Sourced by the driver, which provides $work, fail, a private
 # XDG_RUNTIME_DIR and a private session bus. Keys go in through KWin's fake
-# input protocol; windows and screenshots come out over D-Bus.
+# input protocol, typed by $KEY_CLIENTS/kwin_keys (built from
+# tests/desktop); windows and screenshots come out over D-Bus.
 
 # shellcheck disable=SC2154 # $work comes from the driver
-kwin_dir=${desktop_dir:-$(dirname "$0")}
-
 kwin_call() {
     gdbus call --session --dest org.kde.KWin "$@"
 }
 
 desktop_start() {
-    require cc wayland-scanner gdbus
+    require gdbus
+    key_client=${KEY_CLIENTS:-}/kwin_keys
+    [ -x "$key_client" ] || fail "no $key_client: build tests/desktop, and name its folder in KEY_CLIENTS"
     # The installed binary carries a file capability that containers refuse
     # to exec; a copy has none.
     cp /usr/bin/kwin_wayland "$work/kwin_wayland"
-    kwin_protocol=/usr/share/plasma-wayland-protocols/fake-input.xml
-    wayland-scanner client-header "$kwin_protocol" "$work/fake-input-client-protocol.h"
-    wayland-scanner private-code "$kwin_protocol" "$work/fake-input-protocol.c"
-    cc -O2 -I"$work" -o "$work/kwin_keys" "$kwin_dir/kwin_keys.c" "$work/fake-input-protocol.c" -lwayland-client ||
-        fail "cannot build the key client"
     # No Xwayland (off unless --xwayland); a config folder of its own keeps
     # KWin from reading or writing the user's.
     XDG_CONFIG_HOME=$work/kwin-config KWIN_WAYLAND_NO_PERMISSION_CHECKS=1 KWIN_SCREENSHOT_NO_PERMISSION_CHECKS=1 \
@@ -34,12 +30,12 @@ desktop_start() {
 
 # kwin_ready: the key client finds fake input, and scripting answers.
 kwin_ready() {
-    "$work/kwin_keys" 2>/dev/null &&
+    "$key_client" 2>/dev/null &&
         kwin_call --object-path /Scripting --method org.freedesktop.DBus.Peer.Ping >/dev/null 2>&1
 }
 
 desktop_keys() {
-    "$work/kwin_keys" "$@" || fail "cannot send keys $*"
+    "$key_client" "$@" || fail "cannot send keys $*"
 }
 
 # kwin_script CODE: runs CODE in KWin's scripting and prints what it

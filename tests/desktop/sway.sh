@@ -3,16 +3,14 @@
 # answers an activation by marking the window urgent) and no Xwayland. Sway
 # refuses to run as root: in a user namespace of its own it passes that check
 # and keeps its sockets in the driver's runtime folder. Keys go in through one
-# virtual keyboard (sway_keys.c), windows come from its tree (swaymsg),
-# screenshots from grim. Sourced by tests/desktop/play.sh.
-
-sway_dir=${desktop_dir:-$(dirname "$0")}
+# virtual keyboard, typed by $KEY_CLIENTS/sway_keys (built from
+# tests/desktop); windows come from its tree (swaymsg), screenshots from
+# grim. Sourced by tests/desktop/play.sh.
 
 desktop_start() {
-    require sway swaymsg grim jq unshare python3 cc pkg-config
-    # shellcheck disable=SC2046 # the compiler's options, a word each
-    cc -O2 -o "$work/sway_keys" "$sway_dir/sway_keys.c" $(pkg-config --cflags --libs wayland-client xkbcommon) ||
-        fail "cannot build the key client"
+    require sway swaymsg grim jq unshare python3
+    key_client=${KEY_CLIENTS:-}/sway_keys
+    [ -x "$key_client" ] || fail "no $key_client: build tests/desktop, and name its folder in KEY_CLIENTS"
     printf '%s\n' 'xwayland disable' 'output HEADLESS-1 resolution 1024x768 position 0 0' >"$work/sway.conf"
     WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman WAYLAND_DISPLAY='' \
         unshare -U sway --config "$work/sway.conf" >"$work/compositor.log" 2>&1 &
@@ -24,7 +22,7 @@ desktop_start() {
     # through a pipe, answering each through another.
     mkfifo "$work/keys" "$work/keys-done"
     exec 7<>"$work/keys" 8<>"$work/keys-done"
-    "$work/sway_keys" <&7 >&8 2>"$work/sway_keys.log" &
+    "$key_client" <&7 >&8 2>"$work/sway_keys.log" &
     sway_keyboard=$!
 }
 
