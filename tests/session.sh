@@ -91,7 +91,7 @@ a11y_set() { a11y_call --method org.freedesktop.DBus.Properties.Set org.a11y.Sta
 # a11y COMMAND PID [CAPTION]: the game PID as the accessibility bus shows it
 # to a screen reader (tests/a11y.py says what): its one application, a
 # window's role, or a window and its controls with their places.
-a11y() { timeout 60 "$tests_dir/a11y.py" "$@" || fail "the accessibility bus: $1 $3 (tests/a11y.py) failed"; }
+a11y() { timeout 60 "$tests_dir/a11y.py" "$@" || fail "the accessibility bus: tests/a11y.py $* failed"; }
 
 # session_variables SESSION: exports what the session SESSION (gnome-xorg,
 # gnome, xfce, cinnamon, plasmawayland, sway; none for a bare X server) sets for
