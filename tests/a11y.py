@@ -45,6 +45,7 @@ def walk(control: Any) -> Iterator[str]:
 
 
 def alone(pid: int) -> None:
+    """Exits, listing the bus's applications, unless PID is the one named lvtriv."""
     apps = list(applications())
     games = [process for process, name, _ in apps if name == "lvtriv"]
     if games != [pid]:

@@ -1,8 +1,9 @@
 #!/bin/sh
 # Plays the game by keys on a desktop of its own (gnome.sh, kwin.sh, sway.sh,
 # x11.sh: keys through its own input, checks from its own window list), a game
-# for each SCORE (14, 10, 0) to its end: grand prize, browser page, animation,
-# or Sorry, Back, Play again and the board's close box. Each check fails with
+# for each SCORE (14, 10, 0; on X11 12 as well, the browser prize's page on a
+# real display) to its end: grand prize, browser page, animation, or Sorry,
+# Back, Play again and the board's close box. Each check fails with
 # what the player would meet; with DESKTOP_ENTRY on X11, the window's class is
 # checked against its StartupWMClass.
 # Usage: play.sh gnome|kwin|sway|x11 LVTRIV ANSWERS [SCORE...]
@@ -11,7 +12,7 @@ desktop=$1
 program=$2
 answers=$3
 shift 3
-[ $# -gt 0 ] || set -- 14 10 0
+[ $# -gt 0 ] || if [ "$desktop" = x11 ]; then set -- 14 12 10 0; else set -- 14 10 0; fi
 desktop_dir=$(dirname "$0")
 tests_dir=$desktop_dir/..
 
