@@ -12,8 +12,7 @@ kwin_call() {
 
 desktop_start() {
     require gdbus
-    key_client=${KEY_CLIENTS:-}/kwin_keys
-    [ -x "$key_client" ] || fail "no $key_client: build tests/desktop, and name its folder in KEY_CLIENTS"
+    find_key_client kwin_keys
     # The installed binary carries a file capability that containers refuse
     # to exec; a copy has none.
     cp /usr/bin/kwin_wayland "$work/kwin_wayland"

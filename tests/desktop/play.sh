@@ -38,6 +38,8 @@ fail() {
 . "$tests_dir/session.sh"
 . "$desktop_dir/$desktop.sh"
 require dbus-daemon gdbus /usr/libexec/at-spi-bus-launcher
+# find_key_client NAME: $key_client, the key client NAME that tests/desktop builds into $KEY_CLIENTS.
+find_key_client() { key_client=${KEY_CLIENTS:-}/$1 && [ -x "$key_client" ] || fail "no $key_client: build tests/desktop, and name its folder in KEY_CLIENTS"; }
 
 work=$(mktemp -d)
 export work LC_ALL=C.UTF-8

@@ -9,8 +9,7 @@
 
 desktop_start() {
     require sway swaymsg grim jq unshare python3
-    key_client=${KEY_CLIENTS:-}/sway_keys
-    [ -x "$key_client" ] || fail "no $key_client: build tests/desktop, and name its folder in KEY_CLIENTS"
+    find_key_client sway_keys
     printf '%s\n' 'xwayland disable' 'output HEADLESS-1 resolution 1024x768 position 0 0' >"$work/sway.conf"
     WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman WAYLAND_DISPLAY='' \
         unshare -U sway --config "$work/sway.conf" >"$work/compositor.log" 2>&1 &
