@@ -63,7 +63,7 @@ lintian
 # a desktop reads; clang-format; libxcb and valgrind for the start-up
 # benchmark; Weston for the browser prize on Wayland; GNOME Shell, KWin with
 # its title bars and its fake-input protocol, and Sway with xkbcommon's
-# headers (for its key client), grim, jq and python3 for the games on those
+# headers (for its key client), grim and python3 for the games on those
 # desktops; Orca with the session bus and the accessibility bus for what a
 # blind player hears; pyatspi, through which the games read the game as a
 # screen reader does, and mypy, which checks their Python's types; QtSvg for
@@ -93,7 +93,6 @@ plasma-wayland-protocols
 sway
 libxkbcommon-dev
 grim
-jq
 python3
 qt6-svg-dev
 ninja-build

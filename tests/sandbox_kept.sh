@@ -17,7 +17,13 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 trap 'exit 1' INT TERM
 
-. "$(dirname "$0")/session.sh"
+# descendants PID: the processes below PID, however deep.
+descendants() {
+    for child in $(pgrep -P "$1" || true); do
+        echo "$child"
+        descendants "$child"
+    done
+}
 
 # run NAME COMMAND...: runs the page's test and writes what the engine's
 # processes were started with into $work/NAME.flags, its output into NAME.log.
