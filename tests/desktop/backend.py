@@ -35,8 +35,9 @@ class Desktop(ABC):
     heavy = ""
     # Where it draws no title bars, the game draws its own.
     own_title_bars = False
-    # Whether the games close windows by their close boxes there.
-    closes = True
+    # Whether the games close windows by their close boxes there, and whether the score rides on the board there, its
+    # popup (else the score is a window of its own, which the window manager may stack under the board).
+    closes = rides = True
 
     def __init__(self, session: Session) -> None:
         self.session = session

@@ -89,7 +89,7 @@ class Game(Player):
         if not card or not board:
             return False
         if self.shown.index(board) < self.shown.index(card):
-            if self.desktop.closes:
+            if self.desktop.rides:
                 raise Failure("the score window is under the board")
             return True
         controls = [(role, [int(n) for n in place.split()]) for role, place in
@@ -137,7 +137,7 @@ class Game(Player):
         if n == 1:
             self.until("the score window is not up beside the board", self.uncovered)
             # A window of its own on X11, which a screen reader meets as a dialog.
-            if not self.desktop.closes and a11y("role", self.pid, "Score Window").strip() != "dialog":
+            if not self.desktop.rides and a11y("role", self.pid, "Score Window").strip() != "dialog":
                 raise Failure("the score window is not a dialog on the accessibility bus")
 
     def started_well(self) -> None:

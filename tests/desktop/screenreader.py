@@ -255,11 +255,10 @@ def main(program: str, answers: str) -> int:
     # alone, in a desktop's session: GNOME's on X11, where Qt would choose GTK's platform theme.
     os.environ.pop("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", None)
     os.environ.update(session_variables("gnome-xorg"), GSETTINGS_BACKEND="memory")
-    display = X11(session)
-    player = Listener(session, display, program, Path(answers))
+    player = Listener(session, X11(session), program, Path(answers))
     try:
         require("orca", "dbus-daemon", "gdbus", "/usr/libexec/at-spi-bus-launcher")
-        display.start()
+        player.display.start()
         session.start_buses()
         (Path(os.environ["XDG_DATA_HOME"]) / "orca").mkdir(parents=True)
         (Path(os.environ["XDG_DATA_HOME"]) / "orca/orca-customizations.py").write_text(SETTINGS)

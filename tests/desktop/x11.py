@@ -11,7 +11,7 @@ from session import Failure, output, require, session_variables, succeeds, withi
 class X11(Desktop):
     scores = (14, 12, 10, 0)
     heavy = r"|_dri\.so$|/libLLVM[^/]*$"
-    closes = False
+    closes = rides = False
 
     def start(self) -> None:
         require("Xvfb", "openbox", "xdotool", "xprop", "xwininfo")
