@@ -6,7 +6,6 @@
 #include "sysinfo/FileRegistry.h"
 
 #include <QAction>
-#include <QLabel>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 

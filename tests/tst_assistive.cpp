@@ -6,17 +6,14 @@
 #include "prizes/BrowserWindow.h"
 #include "prizes/GrandPrize.h"
 #include "quiz/QuestionBank.h"
-#include "quiz/QuestionWindow.h"
 
 #include <QAbstractButton>
-#include <QAccessible>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QScopeGuard>
 
 #include <climits>
-#include <memory>
 
 // Every text box as assistive technologies use it: dictation and voice
 // control write through its editable text, as they set a text's contents,
@@ -78,10 +75,6 @@ void takesTextFromAssistiveTechnology(QLineEdit *box, const QString &answer)
 
 // What the program's update handler passes on to the screen reader's bridge.
 QList<QPair<QObject *, QAccessible::Event>> passedOn;
-void recordPassedOn(QAccessibleEvent *event)
-{
-    passedOn.append({event->object(), event->type()});
-}
 } // namespace
 
 class TestAssistiveTechnology : public QObject
@@ -120,9 +113,11 @@ private slots:
     // "OK button" twice; sent once the box is up, it is the player's news.
     void boxSendsNoNameBeforeItShows()
     {
-        const QAccessible::UpdateHandler send = QAccessible::installUpdateHandler(recordPassedOn);
+        const QAccessible::UpdateHandler send = QAccessible::installUpdateHandler([](QAccessibleEvent *event) {
+            passedOn.append({event->object(), event->type()});
+        });
         QVERIFY(send);
-        window::quietUntilShown(); // passing on to recordPassedOn now
+        window::quietUntilShown(); // passing on to passedOn now
         const auto restore = qScopeGuard([send] {
             QAccessible::installUpdateHandler(send);
             passedOn.clear();

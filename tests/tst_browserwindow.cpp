@@ -7,10 +7,8 @@
 #include "prizes/WebEngineSetUp.h"
 
 #include <QAbstractItemView>
-#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTimer>

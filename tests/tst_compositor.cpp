@@ -3,11 +3,7 @@
 
 #include "platform/wayland/Compositor.h"
 #include "prizes/GrandPrize.h"
-#include "quiz/QuizBoard.h"
-#include "quiz/ScoreWindow.h"
-#include "shell/MainWindow.h"
 
-#include <QLabel>
 #include <QScopeGuard>
 #include <QThread>
 #include <QWindow>
@@ -43,22 +39,20 @@ private slots:
         QTest::addColumn<QString>("desktop");
         QTest::addColumn<bool>("swaySocket");
         QTest::addColumn<QString>("rules");
-        const QString gnome = "wl_compositor xdg_wm_base gtk_shell1 gtk_primary_selection_device_manager";
-        const QString kwin =
-            "wl_compositor xdg_wm_base zxdg_decoration_manager_v1 org_kde_kwin_server_decoration_manager "
-            "org_kde_plasma_shell org_kde_plasma_window_management";
-        const QString wlroots =
-            "wl_compositor xdg_wm_base zxdg_decoration_manager_v1 org_kde_kwin_server_decoration_manager "
-            "org_kde_kwin_idle zwlr_layer_shell_v1";
+        const QString weston = "wl_compositor xdg_wm_base";
+        const QString decorating = weston + " zxdg_decoration_manager_v1 org_kde_kwin_server_decoration_manager";
+        const QString gnome = weston + " gtk_shell1 gtk_primary_selection_device_manager";
+        const QString kwin = decorating + " org_kde_plasma_shell org_kde_plasma_window_management";
+        const QString wlroots = decorating + " org_kde_kwin_idle zwlr_layer_shell_v1";
+        const QString gnomeRules = "own title bars, modal, below, activates on input only";
         const QString sway = "left of, tiles resizable, floats with parent, urgent on activation, dismisses popups";
-        QTest::addRow("GNOME") << gnome << "GNOME" << false << "own title bars, modal, below, activates on input only";
-        QTest::addRow("GNOME in a session named KDE")
-            << gnome << "KDE" << false << "own title bars, modal, below, activates on input only";
+        QTest::addRow("GNOME") << gnome << "GNOME" << false << gnomeRules;
+        QTest::addRow("GNOME in a session named KDE") << gnome << "KDE" << false << gnomeRules;
         QTest::addRow("GNOME 48") << gnome + " xdg_wm_dialog_v1"
                                   << "GNOME" << false
                                   << (QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
                                           ? "own title bars, below, activates on input only"
-                                          : "own title bars, modal, below, activates on input only");
+                                          : gnomeRules);
         QTest::addRow("Plasma") << kwin << "KDE" << false << "left of";
         QTest::addRow("KWin without a desktop name") << kwin << "" << false << "left of";
         QTest::addRow("KDE's older decoration alone") << "xdg_wm_base org_kde_kwin_server_decoration_manager"
@@ -66,13 +60,10 @@ private slots:
         QTest::addRow("Sway") << wlroots << "" << true << sway;
         QTest::addRow("Sway by its name") << wlroots << "sway" << false << sway;
         QTest::addRow("a wlroots desktop that stacks") << wlroots << "wlroots" << false << "below";
-        QTest::addRow("Weston") << "wl_compositor xdg_wm_base"
-                                << "" << false << "own title bars, below";
+        QTest::addRow("Weston") << weston << "" << false << "own title bars, below";
         // A session hint left over from Sway counts only where wlroots' globals agree.
-        QTest::addRow("Weston with Sway's socket") << "wl_compositor xdg_wm_base"
-                                                   << "sway" << true << "own title bars, below";
-        QTest::addRow("nothing known, named KDE") << "wl_compositor xdg_wm_base"
-                                                  << "KDE" << false << "own title bars, left of";
+        QTest::addRow("Weston with Sway's socket") << weston << "sway" << true << "own title bars, below";
+        QTest::addRow("nothing known, named KDE") << weston << "KDE" << false << "own title bars, left of";
     }
 
     void compositorRulesFollowItsGlobals()
@@ -173,7 +164,6 @@ private slots:
         compositor::follow(wayland::chooseRules({{"zwlr_layer_shell_v1"}, "sway", false}));
         const auto offWayland = qScopeGuard([] { compositor::follow(std::nullopt); });
         TestProgram game;
-        game.play();
         game.answerAll(14);
         QuizBoard *board = game->quiz.peek();
         ScoreWindow *score = game->scorecard.peek();

@@ -1,21 +1,15 @@
 #include "TestMain.h"
 #include "TestSupport.h"
 
-#include "platform/MessageBox.h"
 #include "prizes/AnimationPrize.h"
 #include "prizes/GrandPrize.h"
 #include "quiz/QuestionBank.h"
-#include "quiz/QuizBoard.h"
-#include "quiz/ScoreWindow.h"
 #include "shell/AboutBox.h"
 #include "shell/HelpWindow.h"
-#include "shell/MainWindow.h"
 
 #include <QAbstractButton>
-#include <QAccessible>
 #include <QIcon>
 #include <QImageReader>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QScopeGuard>

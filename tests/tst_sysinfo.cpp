@@ -58,6 +58,7 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<uint>("type");
         QTest::addColumn<QByteArray>("data");
+        const QByteArray v5 = kV5 + kSection;
         const QByteArray path = "\"PATH\"=\"C:\\\\WINDOWS\\\\msinfo32.exe\"\r\n";
         const QByteArray pathData("C:\\WINDOWS\\msinfo32.exe\0", 24);
         QStringEncoder utf16(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
@@ -68,16 +69,14 @@ private slots:
         };
 
         kept("REGEDIT4", kV4 + kSection + path, "PATH", 1, pathData);
-        kept("version 5 in UTF-16 with its mark", utf16(QString::fromUtf8(kV5 + kSection + path)), "PATH", 1, pathData);
-        kept("dword", kV5 + kSection + "\"N\"=dword:0000002a\n", "N", 4, QByteArray("\x2a\0\0\0", 4));
-        kept("hex(2) in version 5 is UTF-16", kV5 + kSection + "\"X\"=hex(2):25,00,53,00,00,00\n", "X", 2,
-             QByteArray("%S\0", 3));
-        kept("a bad line between good ones is skipped", kV5 + kSection + "\"P\"=\"a\n\"Q\"=\"b\"\n", "Q", 1,
-             QByteArray("b\0", 2));
+        kept("version 5 in UTF-16 with its mark", utf16(QString::fromUtf8(v5 + path)), "PATH", 1, pathData);
+        kept("dword", v5 + "\"N\"=dword:0000002a\n", "N", 4, QByteArray("\x2a\0\0\0", 4));
+        kept("hex(2) in version 5 is UTF-16", v5 + "\"X\"=hex(2):25,00,53,00,00,00\n", "X", 2, QByteArray("%S\0", 3));
+        kept("a bad line between good ones is skipped", v5 + "\"P\"=\"a\n\"Q\"=\"b\"\n", "Q", 1, QByteArray("b\0", 2));
 
         leftOut("empty file", QByteArray());
-        leftOut("value deleted", kV5 + kSection + path + "\"PATH\"=-\n");
-        leftOut("unterminated text", kV5 + kSection + "\"PATH\"=\"C:\\\\x\n");
+        leftOut("value deleted", v5 + path + "\"PATH\"=-\n");
+        leftOut("unterminated text", v5 + "\"PATH\"=\"C:\\\\x\n");
     }
 
     void parse()

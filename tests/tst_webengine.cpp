@@ -1,7 +1,7 @@
+#include "RegistryExport.h"
 #include "TestMain.h"
 #include "TestSupport.h"
 
-#include "platform/Session.h"
 #include "prizes/BrowserModule.h"
 #include "prizes/BrowserWindow.h"
 
@@ -25,10 +25,9 @@ constexpr int kLoadTimeout = 30000;
 const QString kIndexTitle = "Lumen Vesper Manga Summaries";
 const QString kVolumeTitle = "Volume 1: The Star That Answered";
 
-// Wins twelve and returns the browser window the award opened.
+// Wins twelve and returns the browser window the award opened; the test stops without one.
 BrowserWindow *awardTwelve(TestProgram &game)
 {
-    game.play();
     game.answerAll(12);
     const QList<QWidget *> before = QApplication::topLevelWidgets();
     click(game->quiz.peek(), "donebutton");
@@ -36,7 +35,7 @@ BrowserWindow *awardTwelve(TestProgram &game)
         if (window->objectName() == "frmBrowser" && !before.contains(window))
             return static_cast<BrowserWindow *>(window);
     }
-    return nullptr;
+    qFatal("the award of twelve opened no browser window");
 }
 
 // Presses the toolbar's button `key`.
@@ -77,7 +76,6 @@ private slots:
         TestProgram game(makeBrowserModule());
         QVERIFY(!QOpenGLContext::globalShareContext()); // not before the award
         BrowserWindow *browser = awardTwelve(game);
-        QVERIFY(browser);
         QStringList captions{browser->windowTitle()};
         connect(browser, &QWidget::windowTitleChanged, [&captions](const QString &caption) {
             if (captions.last() != caption)
@@ -116,15 +114,11 @@ private slots:
     {
         QTemporaryDir dir;
         const QString recorder = dir.filePath("recorder");
-        QFile script(recorder);
-        QVERIFY(script.open(QIODevice::WriteOnly));
-        script.write("#!/bin/sh\nenv >\"$0.tmp\" && mv \"$0.tmp\" \"$0.env\"\n");
-        script.close();
-        QVERIFY(script.setPermissions(script.permissions() | QFileDevice::ExeOwner));
+        writeFile(recorder, "#!/bin/sh\nenv >\"$0.tmp\" && mv \"$0.tmp\" \"$0.env\"\n");
+        QVERIFY(QFile::setPermissions(recorder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
         const QProcessEnvironment session = session::environment();
         TestProgram game(makeBrowserModule());
         BrowserWindow *browser = awardTwelve(game);
-        QVERIFY(browser);
         QTRY_COMPARE_WITH_TIMEOUT(browser->windowTitle(), kIndexTitle, kLoadTimeout);
         QVERIFY(makeSystemLauncher(session)->start(recorder));
         QFile recorded(recorder + ".env");
@@ -172,14 +166,13 @@ private slots:
         QFETCH(bool, asRoot);
         QFETCH(QString, typed);
         QTemporaryDir dir;
-        QFile local(dir.filePath("local.html"));
-        QVERIFY(local.open(QIODevice::WriteOnly) && local.write("<title>Local</title>a local file") > 0);
-        local.close();
+        const QString local = dir.filePath("local.html");
+        writeFile(local, "<title>Local</title>a local file");
         TestProgram game(std::make_unique<BrowserModule>(moduleFolders(), asRoot));
         BrowserWindow *browser = awardTwelve(game);
         QTRY_COMPARE_WITH_TIMEOUT(browser->windowTitle(), kIndexTitle, kLoadTimeout); // its own pages open
-        typeAddress(browser, typed.arg(local.fileName()));
-        const QString refused = QUrl::fromLocalFile(local.fileName()).toString();
+        typeAddress(browser, typed.arg(local));
+        const QString refused = QUrl::fromLocalFile(local).toString();
         QTRY_COMPARE_WITH_TIMEOUT(browser->windowTitle(), asRoot ? refused : "Local", kLoadTimeout);
     }
 };

@@ -96,10 +96,9 @@ class Game(Player):
                     (line.split("\t") for line in a11y("window", self.pid, BOARD).splitlines())]
         if not any(role == "push button" for role, _ in controls):
             raise Failure("the accessibility bus lists no board with a push button")
-        if not card.on_screen():
-            raise Failure("the score window is off the screen")
-        if not board.on_screen():
-            raise Failure("the board is off the screen")
+        for shown, name in ((card, "the score window"), (board, "the board")):
+            if not shown.on_screen():
+                raise Failure(f"{name} is off the screen")
         # The board's controls from the window's inside, its frame's border even all round.
         width, height = controls[0][1][2:]
         border = (board.width - width) // 2

@@ -23,6 +23,5 @@ inline QByteArray exportFile(const QByteArray &pathValues, const QByteArray &fol
 inline void writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly, QFile::ReadOwner | QFile::WriteOwner));
-    file.write(bytes);
+    QVERIFY(file.open(QIODevice::WriteOnly, QFile::ReadOwner | QFile::WriteOwner) && file.write(bytes) == bytes.size());
 }

@@ -1,7 +1,6 @@
 #include "TestSupport.h"
 
 #include "quiz/QuestionBank.h"
-#include "quiz/QuestionWindow.h"
 #include "sysinfo/FileRegistry.h"
 
 #include <QApplication>
@@ -75,6 +74,7 @@ void TestProgram::answer(QuestionWindow *window, const QStringList &answers)
 
 void TestProgram::answerAll(int right)
 {
+    play();
     for (int number = 1; number <= questions::kCount; ++number) {
         const QStringList &answers = rightAnswers(number);
         answer(open(number), number <= right ? answers : QStringList(answers.size(), "no idea"));

@@ -15,8 +15,6 @@
 #include <functional>
 #include <memory>
 
-class QuestionWindow;
-
 // One message box as the program asked for it.
 struct ShownBox
 {
@@ -70,7 +68,7 @@ struct TestProgram
     void play();                                                     // its warning answered and forgotten
     QuestionWindow *open(int number);                                // presses its button: the window, if one opened
     void answer(QuestionWindow *window, const QStringList &answers); // one text per box, then DONE
-    void answerAll(int right); // the first `right` questions right, the rest wrong, verdicts taken
+    void answerAll(int right); // Play, the first `right` questions right, the rest wrong, verdicts taken
     QString score() { return program->scorecard.get()->scorelabel->text(); }
 
     int endCount = 0; // how often the program was ended
