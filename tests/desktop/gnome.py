@@ -12,7 +12,7 @@ from pathlib import Path
 from typing import Any
 
 from backend import Desktop, Window
-from session import Failure, output, require, session_variables, within
+from session import Failure, gdbus, output, require, session_variables, within
 
 UUID = "unsafe@lvtriv.example.org"
 
@@ -50,8 +50,7 @@ class Gnome(Desktop):
 
     def eval(self, code: str) -> Any:
         """CODE's value in the shell, or None where it has none or fails (as before the shell is up)."""
-        answer = subprocess.run(["gdbus", "call", "--session", "--dest", "org.gnome.Shell", "--object-path",
-                                 "/org/gnome/Shell", "--method", "org.gnome.Shell.Eval", code],
+        answer = subprocess.run(gdbus("org.gnome.Shell", "/org/gnome/Shell", "org.gnome.Shell.Eval", code),
                                 capture_output=True, text=True, timeout=30).stdout.strip()
         value = re.fullmatch(r"\(true, (.*)\)", answer)
         text = ast.literal_eval(value[1]) if value else ""
@@ -70,8 +69,8 @@ class Gnome(Desktop):
         self.eval("global.display.focus_window.delete(global.get_current_time())")
 
     def screenshot(self, path: Path) -> bool:
-        output("gdbus", "call", "--session", "-d", "org.gnome.Shell", "-o", "/org/gnome/Shell/Screenshot",
-               "-m", "org.gnome.Shell.Screenshot.Screenshot", "false", "false", str(path))
+        output(*gdbus("org.gnome.Shell", "/org/gnome/Shell/Screenshot", "org.gnome.Shell.Screenshot.Screenshot",
+                      "false", "false", str(path)))
         return True
 
     def launch(self, game: int) -> dict[str, str]:

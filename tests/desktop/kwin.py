@@ -7,12 +7,12 @@ import shutil
 from pathlib import Path
 
 from backend import Desktop, Window, key_client
-from session import Failure, output, require, session_variables, succeeds, within
+from session import Failure, gdbus, output, require, session_variables, succeeds, within
 
 
 def call(path: str, method: str, *arguments: str) -> list[str]:
     """A call of KWin's METHOD on PATH, over D-Bus."""
-    return ["gdbus", "call", "--session", "-d", "org.kde.KWin", "-o", path, "-m", method, *arguments]
+    return gdbus("org.kde.KWin", path, method, *arguments)
 
 
 class KWin(Desktop):

@@ -74,10 +74,15 @@ def a11y(command: str, pid: int, caption: str = "") -> str:
         raise Failure(f"the accessibility bus: a11y.py {command} {pid} {caption} failed: {failure}") from None
 
 
+def gdbus(destination: str, path: str, method: str, *arguments: str) -> list[str]:
+    """The command that calls METHOD of DESTINATION's object PATH on the session bus."""
+    return ["gdbus", "call", "--session", "--dest", destination, "--object-path", path, "--method", method, *arguments]
+
+
 def a11y_status(method: str, *arguments: str) -> list[str]:
     """A call of METHOD (Get, Set) on the accessibility bus's org.a11y.Status properties."""
-    return ["gdbus", "call", "--session", "--dest", "org.a11y.Bus", "--object-path", "/org/a11y/bus",
-            "--method", f"org.freedesktop.DBus.Properties.{method}", "org.a11y.Status", *arguments]
+    return gdbus("org.a11y.Bus", "/org/a11y/bus", f"org.freedesktop.DBus.Properties.{method}", "org.a11y.Status",
+                 *arguments)
 
 
 # What each session (gnome-xorg, gnome, xfce, cinnamon, plasmawayland, sway; none for a bare display) sets for every
