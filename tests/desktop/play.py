@@ -20,7 +20,7 @@ from backend import Desktop, Window
 from gnome import Gnome
 from kwin import KWin
 from session import Failure, Session, a11y, ended, require, within
-from steps import BOARD, HELP, MAIN, WARNING, Player, to_tally
+from steps import BOARD, HELP, MAIN, SCORE_WINDOW, WARNING, Player, to_tally
 from sway import Sway
 from x11 import X11
 
@@ -76,7 +76,7 @@ class Game(Player):
 
     def score(self) -> Window | None:
         """The score: a window of its own, or on Wayland the board's uncaptioned popup."""
-        return self.row("Score Window") or self.row("(popup)")
+        return self.row(SCORE_WINDOW) or self.row("(popup)")
 
     def score_alone(self) -> bool:
         """The board is gone, the score is up."""
@@ -136,7 +136,7 @@ class Game(Player):
         if n == 1:
             self.until("the score window is not up beside the board", self.uncovered)
             # A window of its own on X11, which a screen reader meets as a dialog.
-            if not self.desktop.rides and a11y("role", self.pid, "Score Window").strip() != "dialog":
+            if not self.desktop.rides and a11y("role", self.pid, SCORE_WINDOW).strip() != "dialog":
                 raise Failure("the score window is not a dialog on the accessibility bus")
 
     def started_well(self) -> None:
@@ -222,7 +222,7 @@ def sorry(game: Game) -> None:
     game.until("the board's close box took the score window with it", game.score_alone)
     game.then("", MAIN, "the keyboard is not on the main window after the board's close box")
     game.desktop.close()
-    game.then("", "Score Window", "the main window's close box left no score window to close")
+    game.then("", SCORE_WINDOW, "the main window's close box left no score window to close")
     game.desktop.close()
     game.ends("the last window's close box")
 

@@ -14,7 +14,7 @@ import time
 from pathlib import Path
 
 from session import Failure, Process, Session, a11y, a11y_status, ended, output, require, session_variables, within
-from steps import KEYS, Player, to_tally
+from steps import BOARD, KEYS, MAIN, Player, to_tally
 from x11 import X11
 
 Heard = list[tuple[str, str]]
@@ -135,7 +135,7 @@ class Listener(Player):
         variables = os.environ | {"QT_QPA_PLATFORM": "xcb"}
         self.game = self.session.start([self.program], "game",
                                        env=variables | ({"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"} if forced else {}))
-        self.said("Lumen Vesper Quiz v3.0 frame")
+        self.said(f"{MAIN} frame")
         self.said("Help push button")
         a11y("alone", self.game.pid)
 
@@ -151,7 +151,8 @@ class Listener(Player):
     def read_a_while(self) -> None:
         """A player's pause. Orca 48 keeps what it made of each control for up to 2 s ("GENERATOR: Clearing cache."
         in its log), so a control heard again sooner is heard as it was: where this Orca keeps such a cache, the
-        game goes on after its next clearing."""
+        game goes on after its next clearing. The whole log is counted: heard() holds back the last record, which
+        the clearing may be while Orca is idle."""
         def clearings() -> int:
             return self.transcript.read_bytes().count(b"GENERATOR: Clearing cache")
         before = clearings()
@@ -175,7 +176,7 @@ class Listener(Player):
     def board(self) -> None:
         # Return opens the board as it goes down. Orca 48 takes the window that is active at the key's release for
         # its own, and then names no role as the window's activation comes: the board is heard by its name.
-        self.said("The Quiz!")
+        self.said(BOARD)
         self.score = 0
 
     def box(self) -> None:

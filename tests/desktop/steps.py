@@ -7,7 +7,7 @@ from pathlib import Path
 
 from session import Failure
 
-MAIN, BOARD, HELP = "Lumen Vesper Quiz v3.0", "The Quiz!", "Lumen Vesper Quiz Help"
+MAIN, BOARD, HELP, SCORE_WINDOW = "Lumen Vesper Quiz v3.0", "The Quiz!", "Lumen Vesper Quiz Help", "Score Window"
 WARNING = "Danger, Dud Ozezodiz!  Danger!"
 
 # Linux key codes of the keys pressed and of the characters typed.

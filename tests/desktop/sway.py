@@ -12,6 +12,7 @@ from typing import Any, Iterator
 
 from backend import Desktop, Window, key_client
 from session import Failure, output, require, session_variables, succeeds, within
+from steps import BOARD, MAIN
 
 
 def views(node: dict[str, Any]) -> Iterator[dict[str, Any]]:
@@ -90,7 +91,7 @@ class Sway(Desktop):
                  for view in views(tree)]
         # Popups are in no list: the score is looked for in a screenshot, only while the board or the main window
         # has the keyboard, where the games look for it (a screenshot is slow).
-        if any(window.keyboard and window.caption in ("The Quiz!", "Lumen Vesper Quiz v3.0") for window in shown):
+        if any(window.keyboard and window.caption in (BOARD, MAIN) for window in shown):
             shot = subprocess.run(["grim", "-t", "ppm", "-"], capture_output=True, timeout=30).stdout
             card = popup(shot) if shot else None
             shown = [card, *shown] if card else shown
