@@ -1,4 +1,5 @@
 #include "platform/Session.h"
+#include "platform/wayland/Compositor.h"
 #include "shell/Application.h"
 #include "shell/MainWindow.h"
 #include "shell/Program.h"
@@ -9,9 +10,9 @@ int main(int argc, char *argv[])
 {
     session::chooseBeforeApplication();
     QApplication app(argc, argv);
-    setUpApplication(app);
+    const Compositor compositor = setUpApplication(app);
 
-    Program program([] { QCoreApplication::exit(0); });
+    Program program([] { QCoreApplication::exit(0); }, compositor);
     program.main.show();
     return app.exec();
 }

@@ -13,10 +13,10 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    setUpApplication(app);
+    const Compositor compositor = setUpApplication(app);
     MessageBox::setHandler([](const QString &, const QString &) {});
 
-    Program program([] { QCoreApplication::exit(0); });
+    Program program([] { QCoreApplication::exit(0); }, compositor);
     program.main.show();
     program.score.set(10);
     program.quiz.get()->findChild<QPushButton *>("donebutton")->click();

@@ -60,9 +60,9 @@ int main(int argc, char *argv[])
 {
     const int boxMs = argc == 3 && std::strcmp(argv[1], "--box-ms") == 0 ? std::atoi(argv[2]) : 0;
     QApplication app(argc, argv);
-    setUpApplication(app);
+    const Compositor compositor = setUpApplication(app);
 
-    Program program([] {});
+    Program program([] {}, compositor);
     program.score.set(12);
     const double first = awardToTitleMs(program, boxMs);
     const double second = awardToTitleMs(program, boxMs);

@@ -1,7 +1,5 @@
 #include "platform/MessageBox.h"
 
-#include "platform/wayland/Compositor.h"
-
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QMessageBox>
@@ -77,7 +75,6 @@ void MessageBox::show(const QString &prompt, const QString &title, QWidget *owne
     box.button(QMessageBox::Ok)->setIcon(QIcon()); // some styles put a tick on it
 
     box.setWindowModality(Qt::ApplicationModal);
-    compositor::placeOverOwner(&box);
     box.exec();
 }
 

@@ -1,7 +1,5 @@
 #include "platform/Window.h"
 
-#include "platform/wayland/Compositor.h"
-
 #include <QAccessibleWidget>
 #include <QDialog>
 #include <QEvent>
@@ -144,29 +142,6 @@ void sendUnlessUnshown(QAccessibleEvent *event)
 } // namespace
 
 namespace window {
-
-void showModeless(QWidget *window)
-{
-    compositor::beforeFirstShow(window);
-    window->show();
-    window->raise();
-    // Qt refuses, with a warning, to activate a window that takes no keyboard.
-    if (window->windowFlags() & Qt::WindowDoesNotAcceptFocus)
-        return;
-    compositor::activate(window);
-}
-
-void showWithCompanion(QWidget *window, QWidget *owner, QWidget *companion, std::function<QWidget *()> keyboardTo)
-{
-    if (!compositor::carriesCompanions()) {
-        showModeless(companion);
-        showModeless(window);
-        return;
-    }
-    compositor::openedFrom(window, owner);
-    showModeless(window);
-    compositor::carryCompanion(window, owner, companion, std::move(keyboardTo));
-}
 
 void centre(QWidget *window)
 {

@@ -7,14 +7,6 @@
 
 namespace window {
 
-// Shows a window modeless, or brings it to the front when it is visible already.
-void showModeless(QWidget *window);
-
-// Shows `window`, opened from `owner`, and `companion` beside it, in view and
-// clear of its controls: on Wayland riding on the window (compositor::), else
-// a window of its own, shown first so that `window` ends up in front.
-void showWithCompanion(QWidget *window, QWidget *owner, QWidget *companion, std::function<QWidget *()> keyboardTo);
-
 // Moves a window so that it stands in the middle of the screen it is on: its
 // client area now, its outer frame once the window system has told its size.
 void centre(QWidget *window);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Window.h"
+#include "platform/wayland/Compositor.h"
 
 #include <QPointer>
 
@@ -28,14 +29,15 @@ public:
 // The keeper of one named window of the program, the one place that makes,
 // keeps and forgets it: the window exists at most once, is made on first
 // use (its constructor is its load step), can be hidden and shown again with
-// its contents, and goes away with its close box unless it only hides.
+// its contents, and goes away with its close box unless it only hides. It
+// shows the window by the rules of `compositor`, which outlives it.
 // A window with a LoadStep has its Form_Load() run once it is made and
 // recorded, before it shows.
 template <class W> class WindowKeeper
 {
 public:
-    explicit WindowKeeper(std::function<W *()> make, CloseBox closeBox = CloseBox::Destroys)
-        : m_make(std::move(make)), m_closeBox(closeBox)
+    WindowKeeper(const Compositor &compositor, std::function<W *()> make, CloseBox closeBox = CloseBox::Destroys)
+        : m_compositor(compositor), m_make(std::move(make)), m_closeBox(closeBox)
     {
     }
     WindowKeeper(const WindowKeeper &) = delete;
@@ -62,11 +64,12 @@ public:
     W *show()
     {
         W *shown = get();
-        window::showModeless(shown);
+        m_compositor.showModeless(shown);
         return shown;
     }
 
 private:
+    const Compositor &m_compositor;
     std::function<W *()> m_make;
     CloseBox m_closeBox;
     QPointer<W> m_widget;

@@ -22,7 +22,7 @@ BrowserModule::~BrowserModule()
         delete window.data();
 }
 
-void BrowserModule::open(const QString &startingAddress)
+void BrowserModule::open(const QString &startingAddress, const Compositor &compositor)
 {
     HtmlViewFactory *views = factory();
     if (!views) {
@@ -31,8 +31,9 @@ void BrowserModule::open(const QString &startingAddress)
         return;
     }
     std::erase_if(m_windows, [](const QPointer<BrowserWindow> &window) { return window.isNull(); });
-    m_windows.emplace_back(BrowserWindow::open(
-        views->createHtmlView(nullptr, m_asRoot ? Addresses::BundledAndWeb : Addresses::Any), startingAddress));
+    m_windows.emplace_back(
+        BrowserWindow::open(views->createHtmlView(nullptr, m_asRoot ? Addresses::BundledAndWeb : Addresses::Any),
+                            startingAddress, compositor));
 }
 
 void BrowserModule::prepare()

@@ -24,7 +24,7 @@ public:
     // Windows still open when the program ends go before the engine does.
     ~BrowserModule() override;
 
-    void open(const QString &startingAddress) override;
+    void open(const QString &startingAddress, const Compositor &compositor) override;
     // Loads the module and readies the engine's OpenGL context.
     void prepare() override;
 

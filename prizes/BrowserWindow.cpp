@@ -27,7 +27,8 @@ const char *const kToolbarKeys[] = {"Back", "Forward", "Stop", "Refresh", "Home"
 
 } // namespace
 
-BrowserWindow::BrowserWindow(HtmlView *view) : m_view(view), m_brwWebBrowser(view->widget())
+BrowserWindow::BrowserWindow(HtmlView *view, const Compositor &compositor)
+    : m_compositor(compositor), m_view(view), m_brwWebBrowser(view->widget())
 {
     setObjectName("frmBrowser");
     setWindowTitle("Manga Summaries");
@@ -92,9 +93,9 @@ BrowserWindow::BrowserWindow(HtmlView *view) : m_view(view), m_brwWebBrowser(vie
     window::centre(this);
 }
 
-BrowserWindow *BrowserWindow::open(HtmlView *view, const QString &startingAddress)
+BrowserWindow *BrowserWindow::open(HtmlView *view, const QString &startingAddress, const Compositor &compositor)
 {
-    auto *window = new BrowserWindow(view);
+    auto *window = new BrowserWindow(view, compositor);
     window->StartingAddress = startingAddress;
     window->Form_Load();
     return window;
@@ -102,7 +103,7 @@ BrowserWindow *BrowserWindow::open(HtmlView *view, const QString &startingAddres
 
 void BrowserWindow::Form_Load()
 {
-    window::showModeless(this);
+    m_compositor.showModeless(this);
     tbToolBar->update();
     Form_Resize();
     const QRect label = lblAddress->geometry();

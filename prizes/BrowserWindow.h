@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/wayland/Compositor.h"
+
 #include <QWidget>
 
 class HtmlView;
@@ -14,12 +16,13 @@ class QToolBar;
 class BrowserWindow : public QWidget
 {
 public:
-    // `view` becomes part of the window, which owns it from now on.
-    explicit BrowserWindow(HtmlView *view);
+    // `view` becomes part of the window, which owns it from now on; the
+    // window shows by the rules of `compositor`.
+    BrowserWindow(HtmlView *view, const Compositor &compositor);
 
     // A new window on `view`, shown and opening `startingAddress`: how every
     // browser window comes to the screen. It deletes itself when closed.
-    static BrowserWindow *open(HtmlView *view, const QString &startingAddress);
+    static BrowserWindow *open(HtmlView *view, const QString &startingAddress, const Compositor &compositor);
 
     // The page to open; set by whoever makes the window, before showing it.
     QString StartingAddress;
@@ -49,6 +52,7 @@ private:
     void RecordVisitedAddress();
     void showLocationName();
 
+    const Compositor m_compositor;
     HtmlView *m_view;
     QWidget *m_brwWebBrowser;
     bool m_updatingAddressList = false;

@@ -140,7 +140,7 @@ QPalette lightPalette()
 
 } // namespace
 
-void setUpApplication(QApplication &app)
+Compositor setUpApplication(QApplication &app)
 {
     QApplication::setApplicationName("lvtriv");
     QApplication::setApplicationVersion(lvtriv::kVersion);
@@ -158,7 +158,7 @@ void setUpApplication(QApplication &app)
     MessageBox::installAccessibleText();
     // The program decides itself when it has no window left (LastWindowWatch).
     app.setQuitOnLastWindowClosed(false);
-    compositor::setUp();
+    const Compositor compositor = Compositor::setUp();
 
     // The windows were laid out for classic Windows faces; these Liberation
     // families have the same metrics, so every text fits its rectangle.
@@ -166,4 +166,5 @@ void setUpApplication(QApplication &app)
     QFont::insertSubstitution("Arial", "Liberation Sans");
     QFont::insertSubstitution("Times New Roman", "Liberation Serif");
     QApplication::setFont(controls::sansFont(8.25));
+    return compositor;
 }

@@ -1,8 +1,9 @@
 #pragma once
 
+class Compositor;
 class QApplication;
 
-// Names the application, sets its icon, style and fonts, and follows the
-// compositor's rules (before the first window). The program and every
-// test start with this, so that they see the same windows.
-void setUpApplication(QApplication &app);
+// Names the application, sets its icon, style and fonts, and chooses the
+// compositor's rules (before the first window), which it returns. The
+// program and every test start with this, so that they see the same windows.
+Compositor setUpApplication(QApplication &app);

@@ -1,6 +1,5 @@
 #include "shell/Program.h"
 
-#include "platform/Window.h"
 #include "prizes/AnimationPrize.h"
 #include "prizes/GrandPrize.h"
 #include "quiz/QuestionBank.h"
@@ -8,17 +7,19 @@
 #include "shell/AboutBox.h"
 #include "shell/HelpWindow.h"
 
-Program::Program(std::function<void()> end, std::unique_ptr<Registry> registry, std::unique_ptr<Launcher> launcher,
-                 std::unique_ptr<BrowserPrize> browser)
-    : m_end(std::move(end)), m_registry(std::move(registry)), m_launcher(std::move(launcher)),
+Program::Program(std::function<void()> end, const Compositor &compositor, std::unique_ptr<Registry> registry,
+                 std::unique_ptr<Launcher> launcher, std::unique_ptr<BrowserPrize> browser)
+    : m_end(std::move(end)), m_compositor(compositor), m_registry(std::move(registry)), m_launcher(std::move(launcher)),
       m_browserPrize(std::move(browser)), m_lastWindow(m_end),
-      main([this] { return new MainWindow(attempted, *this); }), help([] { return new HelpWindow; }),
-      about([this] { return new AboutBox(*m_registry, *m_launcher); }),
-      quiz([this] { return new QuizBoard(attempted, score, *this); }),
+      main(m_compositor, [this] { return new MainWindow(attempted, *this); }),
+      help(m_compositor, [] { return new HelpWindow; }),
+      about(m_compositor, [this] { return new AboutBox(*m_registry, *m_launcher); }),
+      quiz(m_compositor, [this] { return new QuizBoard(attempted, score, *this); }),
       // Closing the score window only hides it: it comes back where the player left it.
-      scorecard([this] { return new ScoreWindow(score); }, CloseBox::Hides),
-      animation([this] { return new AnimationPrize(m_end, m_aniimage); }),
-      cometsgame([this] { return new GrandPrize(m_end); })
+      scorecard(
+          m_compositor, [this] { return new ScoreWindow(score); }, CloseBox::Hides),
+      animation(m_compositor, [this] { return new AnimationPrize(m_end, m_aniimage); }),
+      cometsgame(m_compositor, [this] { return new GrandPrize(m_end); })
 {
     attempted.changed = [this] { showAttemptedOnBoard(); };
     score.changed = [this] {
@@ -28,7 +29,7 @@ Program::Program(std::function<void()> end, std::unique_ptr<Registry> registry, 
     };
     for (int number = 1; number <= questions::kCount; ++number) {
         m_questions[number - 1] = std::make_unique<WindowKeeper<QuestionWindow>>(
-            [this, number] { return new QuestionWindow(questions::question(number), attempted, score); });
+            m_compositor, [this, number] { return new QuestionWindow(questions::question(number), attempted, score); });
     }
 }
 
@@ -45,7 +46,7 @@ void Program::startGame()
     score.set(0);
     // The score stays in view beside the board; once the board is gone, the
     // keyboard the score is given goes to the main window, where play goes on.
-    window::showWithCompanion(quiz.get(), main.peek(), scorecard.get(), [this]() -> QWidget * {
+    m_compositor.showWithCompanion(quiz.get(), main.peek(), scorecard.get(), [this]() -> QWidget * {
         MainWindow *shown = main.peek();
         return shown && shown->isVisible() ? shown : nullptr;
     });
@@ -92,7 +93,7 @@ void Program::openPrize(tally::Prize prize)
         animation.show();
         break;
     case tally::Prize::Browser:
-        m_browserPrize->open(kMangaSummariesAddress);
+        m_browserPrize->open(kMangaSummariesAddress, m_compositor);
         break;
     case tally::Prize::GrandPrize:
         cometsgame.show();

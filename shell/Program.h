@@ -30,12 +30,14 @@ class Program : private MainWindow::Actions, private QuizBoard::Actions
 {
 public:
     // `end` ends the process: at once on QUIT, File, Exit and the prizes' QUIT,
-    // and once no window of the program is visible any more.
+    // and once no window of the program is visible any more. Windows show by
+    // the rules of `compositor`.
     // The About box reads `registry` and starts System Information through
     // `launcher`; `browser` opens the browser prize. Tests hand in stand-ins.
-    explicit Program(std::function<void()> end, std::unique_ptr<Registry> registry = makeSystemRegistry(),
-                     std::unique_ptr<Launcher> launcher = makeSystemLauncher(session::environment()),
-                     std::unique_ptr<BrowserPrize> browser = makeBrowserModule());
+    Program(std::function<void()> end, const Compositor &compositor,
+            std::unique_ptr<Registry> registry = makeSystemRegistry(),
+            std::unique_ptr<Launcher> launcher = makeSystemLauncher(session::environment()),
+            std::unique_ptr<BrowserPrize> browser = makeBrowserModule());
     ~Program();
     Program(const Program &) = delete;
     Program &operator=(const Program &) = delete;
@@ -44,6 +46,7 @@ private:
     // Declared before the windows that borrow them, so that they outlive every
     // window: an open About box goes before the registry it reads.
     std::function<void()> m_end;
+    const Compositor m_compositor;
     std::unique_ptr<Registry> m_registry;
     std::unique_ptr<Launcher> m_launcher;
     std::unique_ptr<BrowserPrize> m_browserPrize;

@@ -126,7 +126,7 @@ private slots:
         const auto unset = qScopeGuard([] { qunsetenv("LVTRIV_REGISTRY"); });
 
         RecordedBoxes boxes;
-        Program lvtriv([] {}, makeSystemRegistry());
+        Program lvtriv([] {}, Compositor(), makeSystemRegistry());
         click(lvtriv.about.show(), "cmdSysInfo");
         QCOMPARE(boxes.take(), Boxes{});
         QTRY_VERIFY(QFile::exists(marker));

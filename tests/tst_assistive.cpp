@@ -148,7 +148,7 @@ private slots:
         for (QLineEdit *box : boxes)
             takesTextFromAssistiveTechnology(box, "Vesper Star Power");
         auto *view = new FakeHtmlView;
-        const std::unique_ptr<BrowserWindow> browser(BrowserWindow::open(view, kMangaSummariesAddress));
+        const std::unique_ptr<BrowserWindow> browser(BrowserWindow::open(view, kMangaSummariesAddress, Compositor()));
         QLineEdit *address = browser->cboAddress->lineEdit();
         takesTextFromAssistiveTechnology(address, "qrc:/manga/volume-1.html");
         QTest::keyClick(address, Qt::Key_Return);

@@ -21,7 +21,7 @@ const QString kStart = kMangaSummariesAddress;
 
 struct Browser
 {
-    explicit Browser(const QString &startingAddress = kStart) : window(BrowserWindow::open(view, startingAddress)) {}
+    explicit Browser(const QString &address = kStart) : window(BrowserWindow::open(view, address, Compositor())) {}
     ~Browser() { delete window.data(); }
 
     QStringList items() const
@@ -249,7 +249,7 @@ private slots:
         QTemporaryDir empty;
         BrowserModule module({empty.path()});
         RecordedBoxes boxes;
-        module.open(kStart);
+        module.open(kStart, Compositor());
         QCOMPARE(boxes.boxes.size(), 1);
         QVERIFY2(boxes.boxes[0].prompt.startsWith("The manga summaries cannot be shown"),
                  qPrintable(boxes.boxes[0].prompt));

@@ -4,7 +4,6 @@
 #include "platform/wayland/Compositor.h"
 #include "prizes/GrandPrize.h"
 
-#include <QScopeGuard>
 #include <QThread>
 #include <QWindow>
 
@@ -90,9 +89,7 @@ private slots:
     // time, and the board's close box leaves the score window up.
     void scoreRidesOnTheBoardByTheCompositorsRules()
     {
-        compositor::follow(wayland::Rules{});
-        const auto offWayland = qScopeGuard([] { compositor::follow(std::nullopt); });
-        TestProgram game;
+        TestProgram game(nullptr, Compositor(wayland::Rules{}));
         game->main.show();
         game.play();
         QuizBoard *board = game->quiz.peek();
@@ -129,9 +126,7 @@ private slots:
     // by its own close box.
     void scoreOutlivesTheMainWindowItRidesOn()
     {
-        compositor::follow(wayland::chooseRules({{"zwlr_layer_shell_v1"}, "sway", false}));
-        const auto offWayland = qScopeGuard([] { compositor::follow(std::nullopt); });
-        TestProgram game;
+        TestProgram game(nullptr, Compositor(wayland::chooseRules({{"zwlr_layer_shell_v1"}, "sway", false})));
         game->main.show();
         game.play();
         ScoreWindow *score = game->scorecard.peek();
@@ -161,9 +156,7 @@ private slots:
     // no window is about to take the keyboard.
     void scoreWaitsForThePrizeToMap()
     {
-        compositor::follow(wayland::chooseRules({{"zwlr_layer_shell_v1"}, "sway", false}));
-        const auto offWayland = qScopeGuard([] { compositor::follow(std::nullopt); });
-        TestProgram game;
+        TestProgram game(nullptr, Compositor(wayland::chooseRules({{"zwlr_layer_shell_v1"}, "sway", false})));
         game.answerAll(14);
         QuizBoard *board = game->quiz.peek();
         ScoreWindow *score = game->scorecard.peek();

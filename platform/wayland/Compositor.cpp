@@ -22,17 +22,7 @@
 
 Q_LOGGING_CATEGORY(lcWayland, "lvtriv.wayland", QtWarningMsg)
 
-namespace compositor {
-
 namespace {
-
-// The rules chosen at start (none off Wayland). Each function of this
-// namespace's interface asks them once, and hands them to what it makes.
-std::optional<wayland::Rules> &followed()
-{
-    static std::optional<wayland::Rules> instance;
-    return instance;
-}
 
 // The Wayland module, looked for beside the program as built and where the
 // package installs it; null where it is missing.
@@ -147,8 +137,7 @@ void standAlone(QWidget *companion, bool shown)
 // that holds the keyboard now would be dismissed before it is configured.
 bool windowAboutToMap()
 {
-    const auto windows = QApplication::topLevelWidgets();
-    return std::any_of(windows.begin(), windows.end(), [](const QWidget *window) {
+    return std::ranges::any_of(QApplication::topLevelWidgets(), [](const QWidget *window) {
         return window->isVisible() && window->windowHandle() && !window->windowHandle()->isExposed();
     });
 }
@@ -377,19 +366,54 @@ void dropLeaveFromDestroyedSurface(QtMsgType type, const QMessageLogContext &con
 }
 #endif
 
+// Has the desktop place each modal box over the window it belongs to before it
+// shows. GNOME places a window it does not know for a dialog as it places any
+// new window, beside those already up; told through gtk_shell1 that it is
+// modal, it centres it over its parent. It places a window as it first draws
+// it, and Qt has made the window's role (all that gtk_shell1 needs) once it is
+// asked to draw: the box is marked modal at its first expose, before Qt draws it.
+class ModalBoxesMarked : public QObject
+{
+public:
+    explicit ModalBoxesMarked(QObject *application) : QObject(application) { application->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *box = event->type() == QEvent::Show ? qobject_cast<QWidget *>(watched) : nullptr;
+        if (!box || !box->isWindow() || !box->isModal())
+            return false;
+        box->winId();
+        QWindow *handle = box->windowHandle();
+        atFirstExpose(handle, handle, [handle] {
+            if (wayland::Protocols *module = protocols())
+                module->markModal(handle);
+        });
+        return false;
+    }
+};
+
 } // namespace
 
-void setUp()
+Compositor Compositor::setUp()
 {
     if (!QGuiApplication::platformName().startsWith("wayland"))
-        return;
+        return Compositor();
     wayland::Offer offer;
     if (wayland::Protocols *module = protocols())
         offer.globals = module->globals();
     offer.currentDesktop = qEnvironmentVariable("XDG_CURRENT_DESKTOP");
     offer.swaySocket = qEnvironmentVariableIsSet("SWAYSOCK");
     const wayland::Rules rules = wayland::chooseRules(offer);
-    follow(rules);
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    // Qt 6.4 would load the OpenGL driver at start-up only to ask whether it
+    // may draw title bars of its own (86 MiB at the peak against 32 without),
+    // and then draw none where the compositor draws them; Qt 6.8 asks no driver.
+    if (!rules.ownTitleBars)
+        session::setForTheGame("QT_WAYLAND_DISABLE_WINDOWDECORATION", "1");
+#endif
+    if (rules.modalThroughGtkShell)
+        new ModalBoxesMarked(qApp);
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     qtHandler = qInstallMessageHandler(dropLeaveFromDestroyedSurface);
 #endif
@@ -402,27 +426,48 @@ void setUp()
         QObject::disconnect(qApp, &QGuiApplication::focusObjectChanged, qApp, nullptr);
 #endif
 #if QT_VERSION < QT_VERSION_CHECK(6, 4, 3)
-    waitForFrameBeforeHiding();
+    wayland::waitForFrameBeforeHiding();
 #endif
     qCInfo(lcWayland).noquote() << "rules:" << rules.because;
     qCDebug(lcWayland).noquote() << "globals:" << offer.globals.join(' ');
+    return Compositor(rules);
 }
 
-void follow(std::optional<wayland::Rules> rules)
+Compositor::Compositor(std::optional<wayland::Rules> rules) : m_rules(std::move(rules)) {}
+
+void Compositor::showModeless(QWidget *window) const
 {
-    followed() = std::move(rules);
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-    // Qt 6.4 would load the OpenGL driver at start-up only to ask whether it
-    // may draw title bars of its own (86 MiB at the peak against 32 without),
-    // and then draw none where the compositor draws them; Qt 6.8 asks no driver.
-    if (followed() && !followed()->ownTitleBars)
-        session::setForTheGame("QT_WAYLAND_DISABLE_WINDOWDECORATION", "1");
-#endif
+    beforeFirstShow(window);
+    window->show();
+    window->raise();
+    // Qt refuses, with a warning, to activate a window that takes no keyboard.
+    if (window->windowFlags() & Qt::WindowDoesNotAcceptFocus)
+        return;
+    activate(window);
 }
 
-void beforeFirstShow(QWidget *window)
+void Compositor::showWithCompanion(QWidget *window, QWidget *owner, QWidget *companion,
+                                   std::function<QWidget *()> keyboardTo) const
 {
-    if (!followed() || !followed()->tilesResizableWindows || window->testAttribute(Qt::WA_WState_Created)
+    if (!m_rules) {
+        showModeless(companion);
+        showModeless(window);
+        return;
+    }
+    openedFrom(window, owner);
+    showModeless(window);
+    auto *popup =
+        dynamic_cast<PopupOnWindow *>(window->findChild<QObject *>(PopupOnWindow::kName, Qt::FindDirectChildrenOnly));
+    if (!popup)
+        popup = new PopupOnWindow(*m_rules, window, owner, companion, std::move(keyboardTo));
+    popup->attach();
+}
+
+// Where the compositor tiles, a window that may be resized maps at its own
+// size, as Sway floats it, and may be resized once mapped.
+void Compositor::beforeFirstShow(QWidget *window) const
+{
+    if (!m_rules || !m_rules->tilesResizableWindows || window->testAttribute(Qt::WA_WState_Created)
         || window->minimumSize() == window->maximumSize())
         return;
     // Sway floats a window whose smallest size is its largest as it maps (and
@@ -441,51 +486,21 @@ void beforeFirstShow(QWidget *window)
     });
 }
 
-void activate(QWidget *window)
+// Gives `window`, just shown, the keyboard; on Wayland only a window already
+// on screen: the compositor gives a window the keyboard as it maps it.
+void Compositor::activate(QWidget *window) const
 {
     // GNOME and KWin give a window the keyboard as they map it, even while
     // another program holds it, and activate no window before; Sway marks a
     // window urgent when a program asks to activate it.
-    if (!followed() || (!followed()->marksUrgentOnActivation && window->windowHandle()->isExposed()))
+    if (!m_rules || (!m_rules->marksUrgentOnActivation && window->windowHandle()->isExposed()))
         window->activateWindow();
 }
 
-void placeOverOwner(QWidget *box)
-{
-    if (!followed() || !followed()->modalThroughGtkShell)
-        return;
-    // GNOME places a window as it first draws it, and Qt has made the
-    // window's role (all that gtk_shell1 needs) once it is asked to draw: the
-    // box is marked modal at its first expose, before Qt draws it.
-    box->winId();
-    QWindow *handle = box->windowHandle();
-    atFirstExpose(handle, handle, [handle] {
-        if (wayland::Protocols *module = protocols())
-            module->markModal(handle);
-    });
-}
-
-bool carriesCompanions()
-{
-    return followed().has_value();
-}
-
-void openedFrom(QWidget *window, QWidget *owner)
+// Where the compositor floats a window with a parent, `owner` is its parent.
+void Compositor::openedFrom(QWidget *window, QWidget *owner) const
 {
     window->winId();
-    if (followed() && followed()->floatsWindowsWithParent && owner && owner->isVisible())
+    if (m_rules->floatsWindowsWithParent && owner && owner->isVisible())
         window->windowHandle()->setTransientParent(owner->windowHandle());
 }
-
-void carryCompanion(QWidget *window, QWidget *owner, QWidget *companion, std::function<QWidget *()> keyboardTo)
-{
-    if (!followed())
-        return;
-    auto *popup =
-        dynamic_cast<PopupOnWindow *>(window->findChild<QObject *>(PopupOnWindow::kName, Qt::FindDirectChildrenOnly));
-    if (!popup)
-        popup = new PopupOnWindow(*followed(), window, owner, companion, std::move(keyboardTo));
-    popup->attach();
-}
-
-} // namespace compositor

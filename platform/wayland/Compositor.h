@@ -7,46 +7,39 @@
 
 class QWidget;
 
-// The rules of the compositor the game runs on, and everything the game
-// does by them. On X11 (and offscreen) there are none: windows stand where
-// the game puts them, and take the keyboard as they are activated.
-namespace compositor {
+// The compositor the game's windows show on, with the rules the game follows
+// there, and everything the game does by them. On X11 (and offscreen) there
+// is none: windows stand where the game puts them, and take the keyboard as
+// they are activated. Chosen once at start, and handed to what shows windows.
+class Compositor
+{
+public:
+    // On Wayland, reads once what the compositor offers, chooses its rules and
+    // readies the application for them: Qt's own title bars, and every modal
+    // box marked where the compositor needs it. Between the application's
+    // making and its first window: Qt reads whether it may draw title bars of
+    // its own as it makes that window.
+    static Compositor setUp();
 
-// On Wayland, reads once what the compositor offers and follows its rules
-// from then on. Between the application's making and its first window: Qt
-// reads whether it may draw title bars of its own as it makes that window.
-void setUp();
+    // Follows `rules`, or none.
+    explicit Compositor(std::optional<wayland::Rules> rules = std::nullopt);
 
-// Follows `rules` from now on, or none; what setUp() chose otherwise.
-void follow(std::optional<wayland::Rules> rules);
+    // Shows a window modeless, or brings it to the front when it is visible already.
+    void showModeless(QWidget *window) const;
 
-// Readies `window` for the compositor's rules before it first shows: where
-// the compositor tiles, a window that may be resized maps at its own size, as
-// Sway floats it, and may be resized once mapped.
-void beforeFirstShow(QWidget *window);
+    // Shows `window`, opened from `owner`, and `companion` beside it, in view
+    // and clear of its controls: on Wayland riding on the window, else a
+    // window of its own, shown first so that `window` ends up in front. Once
+    // `window` hides or goes, the companion is a window of its own again, as
+    // visible as it was, and passes the keyboard it is given to what
+    // `keyboardTo` answers (null: it keeps it).
+    void showWithCompanion(QWidget *window, QWidget *owner, QWidget *companion,
+                           std::function<QWidget *()> keyboardTo) const;
 
-// Gives `window`, just shown, the keyboard; on Wayland only a window already
-// on screen: the compositor gives a window the keyboard as it maps it.
-void activate(QWidget *window);
+private:
+    void beforeFirstShow(QWidget *window) const;
+    void activate(QWidget *window) const;
+    void openedFrom(QWidget *window, QWidget *owner) const;
 
-// Has the desktop place `box`, a modal box of the window it belongs to, over
-// that window before it shows. GNOME places a window it does not know for a
-// dialog as it places any new window, beside those already up; told through
-// gtk_shell1 that it is modal, it centres it over its parent.
-void placeOverOwner(QWidget *box);
-
-// Whether a window carries its companion (on Wayland), instead of the
-// companion standing as a window of its own.
-bool carriesCompanions();
-
-// Readies `window`, about to show, opened from `owner`: where the compositor
-// floats a window with a parent, `owner` is its parent.
-void openedFrom(QWidget *window, QWidget *owner);
-
-// Puts `companion` on `window`, just shown, in view and clear of its controls.
-// Once `window` hides or goes, the companion is a window of its own again, as
-// visible as it was, and passes the keyboard it is given to what `keyboardTo`
-// answers (null: it keeps it).
-void carryCompanion(QWidget *window, QWidget *owner, QWidget *companion, std::function<QWidget *()> keyboardTo);
-
-} // namespace compositor
+    std::optional<wayland::Rules> m_rules;
+};

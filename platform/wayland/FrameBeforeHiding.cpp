@@ -11,7 +11,7 @@
 
 Q_DECLARE_LOGGING_CATEGORY(lcWayland) // the compositor unit's
 
-namespace compositor {
+namespace wayland {
 namespace {
 
 // Waits for each window's frame as it hides (see the header).
@@ -56,5 +56,5 @@ void waitForFrameBeforeHiding()
     qCInfo(lcWayland) << "windows wait for their frame as they hide:" << (wait != nullptr);
 }
 
-} // namespace compositor
+} // namespace wayland
 #endif

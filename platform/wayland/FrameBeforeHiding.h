@@ -3,7 +3,7 @@
 #include <QtGlobal>
 
 #if QT_VERSION < QT_VERSION_CHECK(6, 4, 3)
-namespace compositor {
+namespace wayland {
 
 // Qt 6.4.2's Wayland platform hands a window's frame callback on a thread of
 // its own, and tears the window's surface down as the window hides without
@@ -15,5 +15,5 @@ namespace compositor {
 // says whether Qt has it.
 void waitForFrameBeforeHiding();
 
-} // namespace compositor
+} // namespace wayland
 #endif

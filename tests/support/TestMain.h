@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/wayland/Compositor.h"
 #include "shell/Application.h"
 
 #include <QApplication>
@@ -17,6 +18,9 @@ inline QPalette darkDesktopPalette()
     return dark;
 }
 
+// The compositor the test's application set-up chose, as the program's would.
+inline Compositor sessionCompositor;
+
 // QTEST_MAIN with the program's own application set-up.
 #define LVTRIV_TEST_MAIN(TestClass)                                                                                    \
     int main(int argc, char *argv[])                                                                                   \
@@ -24,7 +28,7 @@ inline QPalette darkDesktopPalette()
         QApplication app(argc, argv);                                                                                  \
         if (qEnvironmentVariableIsSet("LVTRIV_TEST_DARK_DESKTOP"))                                                     \
             QApplication::setPalette(darkDesktopPalette());                                                            \
-        setUpApplication(app);                                                                                         \
+        sessionCompositor = setUpApplication(app);                                                                     \
         TestClass test;                                                                                                \
         QTEST_SET_MAIN_SOURCE_PATH                                                                                     \
         return QTest::qExec(&test, argc, argv);                                                                        \

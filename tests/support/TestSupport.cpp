@@ -31,11 +31,11 @@ RecordedBoxes::RecordedBoxes()
     });
 }
 
-TestProgram::TestProgram(std::unique_ptr<BrowserPrize> browser)
+TestProgram::TestProgram(std::unique_ptr<BrowserPrize> browser, const Compositor &compositor)
 {
     if (!browser)
         browser = std::make_unique<FakeBrowserPrize>(browsers);
-    program = std::make_unique<Program>([this] { ++endCount; }, std::make_unique<FileRegistry>(QString()),
+    program = std::make_unique<Program>([this] { ++endCount; }, compositor, std::make_unique<FileRegistry>(QString()),
                                         std::make_unique<FakeLauncher>(), std::move(browser));
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TestMain.h"
 #include "platform/MessageBox.h"
 #include "prizes/BrowserPrize.h"
 #include "quiz/ScoreWindow.h"
@@ -41,7 +42,7 @@ struct RecordedBoxes
 struct FakeBrowserPrize : BrowserPrize
 {
     explicit FakeBrowserPrize(QStringList &opened) : opened(opened) {}
-    void open(const QString &startingAddress) override { opened.append(startingAddress); }
+    void open(const QString &startingAddress, const Compositor &) override { opened.append(startingAddress); }
     QStringList &opened;
 };
 
@@ -57,11 +58,12 @@ struct FakeLauncher : Launcher
 };
 
 // The program with its End counted, its message boxes recorded, a registry
-// without keys, a fake launcher, and its browser prizes noted in `browsers`
-// unless a test hands in another.
+// without keys, a fake launcher, its browser prizes noted in `browsers` and
+// its windows shown by the session's compositor, unless a test hands in others.
 struct TestProgram
 {
-    explicit TestProgram(std::unique_ptr<BrowserPrize> browser = nullptr);
+    explicit TestProgram(std::unique_ptr<BrowserPrize> browser = nullptr,
+                         const Compositor &compositor = sessionCompositor);
     ~TestProgram();
     Program *operator->() { return program.get(); }
 
