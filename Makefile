@@ -76,12 +76,12 @@ fuzz:
 # up to three minutes for a quiet machine, then measures start-up against bare
 # Qt windows on an Xvfb of its own (times, memory, instructions under
 # callgrind) and the browser prize (browser_bench), and writes bench/results.md;
-# wayland_startup.sh adds start-up on KWin, GNOME Shell and Sway to it.
+# wayland_startup.py adds start-up on KWin, GNOME Shell and Sway to it.
 bench: build
 	$(BUILD)/bench/judge_bench
 	$(BUILD)/bench/sysinfo_bench
 	$(BUILD)/bench/startup_bench
-	sh bench/wayland_startup.sh $(BUILD) bench/results.md
+	/usr/bin/python3 bench/wayland_startup.py $(BUILD) bench/results.md
 
 # The same start-up tables on Debian 13's X server, KWin 6.3, GNOME 48 and
 # Sway 1.10, built and measured in a chroot of Debian 13, appended to

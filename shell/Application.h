@@ -1,6 +1,7 @@
 #pragma once
 
-class Compositor;
+#include "platform/wayland/Compositor.h"
+
 class QApplication;
 
 // Names the application, sets its icon, style and fonts, and chooses the

@@ -44,14 +44,13 @@ private slots:
         const QString kwin = decorating + " org_kde_plasma_shell org_kde_plasma_window_management";
         const QString wlroots = decorating + " org_kde_kwin_idle zwlr_layer_shell_v1";
         const QString gnomeRules = "own title bars, modal, below, activates on input only";
+        const QString gnome48Rules =
+            QT_VERSION >= QT_VERSION_CHECK(6, 8, 0) ? "own title bars, below, activates on input only" : gnomeRules;
         const QString sway = "left of, tiles resizable, floats with parent, urgent on activation, dismisses popups";
         QTest::addRow("GNOME") << gnome << "GNOME" << false << gnomeRules;
         QTest::addRow("GNOME in a session named KDE") << gnome << "KDE" << false << gnomeRules;
         QTest::addRow("GNOME 48") << gnome + " xdg_wm_dialog_v1"
-                                  << "GNOME" << false
-                                  << (QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-                                          ? "own title bars, below, activates on input only"
-                                          : gnomeRules);
+                                  << "GNOME" << false << gnome48Rules;
         QTest::addRow("Plasma") << kwin << "KDE" << false << "left of";
         QTest::addRow("KWin without a desktop name") << kwin << "" << false << "left of";
         QTest::addRow("KDE's older decoration alone") << "xdg_wm_base org_kde_kwin_server_decoration_manager"

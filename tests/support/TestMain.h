@@ -1,6 +1,5 @@
 #pragma once
 
-#include "platform/wayland/Compositor.h"
 #include "shell/Application.h"
 
 #include <QApplication>
