@@ -118,6 +118,15 @@ bool fromUnshownWindow(const QAccessibleEvent *event)
     return widget && !widget->window()->windowHandle();
 }
 
+QtMessageHandler qtHandler = nullptr;
+void dropOwnBusRequest(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtWarningMsg && qstrcmp(context.category, "qt.accessibility.atspi") == 0
+        && message.contains(QLatin1String("does not implement \"GetApplicationBusAddress\"")))
+        return;
+    qtHandler(type, context, message);
+}
+
 QAccessible::UpdateHandler &passOn()
 {
     static QAccessible::UpdateHandler next = nullptr;
@@ -166,6 +175,11 @@ void quietUntilShown()
     const QAccessible::UpdateHandler previous = QAccessible::installUpdateHandler(sendUnlessUnshown);
     if (previous != sendUnlessUnshown)
         passOn() = previous;
+}
+
+void quietOnOwnBusRequests()
+{
+    qtHandler = qInstallMessageHandler(dropOwnBusRequest);
 }
 
 void makeFixedDialog(QWidget *window, QSize client)

@@ -25,6 +25,12 @@ void installAccessibleRoles();
 // the button it has just focused for a second focus, and says it twice.
 void quietUntilShown();
 
+// Keeps off standard error the warning of Qt's screen-reader bridge that a
+// reader asked for a bus of the program's own: readers built on at-spi2-core
+// 2.62 ask every program for one, which Qt does not offer, and then talk to it
+// over the accessibility bus, as before.
+void quietOnOwnBusRequests();
+
 // Makes `window` a fixed dialog whose client area is `client` pixels:
 // title bar with a close box, no minimize or maximize box, not in the task bar.
 void makeFixedDialog(QWidget *window, QSize client);

@@ -154,6 +154,7 @@ Compositor setUpApplication(QApplication &app)
     QApplication::setPalette(lightPalette());
     window::installAccessibleRoles();
     window::quietUntilShown();
+    window::quietOnOwnBusRequests();
     textbox::installAccessibleText();
     MessageBox::installAccessibleText();
     // The program decides itself when it has no window left (LastWindowWatch).
